@@ -1,0 +1,50 @@
+#pragma once
+// Marks up a topic's text for display: the bold title line, underlined field labels and the
+// see-also items (links and See-also menu entries). The result is a list of styled ranges that
+// the topic view (or the rich-text writer) applies in order; later ranges override earlier ones.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qorl {
+
+// Colours a range can take. Highlight is the desktop's highlight colour, Automatic the view's
+// default text colour; Green is (0, 128, 0) and Teal (0, 128, 128).
+enum class TextColor { Automatic, Highlight, Green, Teal };
+
+struct FormatSpan {
+  std::int32_t start = 0;   // character position; a line break counts lineBreakWidth positions
+  std::int32_t length = 0;
+  bool bold = false;
+  bool underline = false;
+  TextColor color = TextColor::Automatic;
+  bool setsColor = false;   // false: the range keeps its colour (formatting switched off)
+  bool link = false;        // true: link effect on; false on a see-also item: link effect cleared
+  bool seeAlsoItem = false; // the range is a see-also item (offered or not)
+};
+
+struct FormattedTopic {
+  std::vector<FormatSpan> spans;
+  std::vector<std::string> seeAlsoEntries;  // captions of the See-also menu, in order (bytes)
+  bool seeAlsoButtonEnabled = false;
+};
+
+struct FormatSettings {
+  bool topicFormatting = true;     // TopicFormatting
+  bool enabledSeeAlsoMenu = true;  // EnabledSeeAlsoMenu
+};
+
+// displayText: the topic as shown, one byte per character, lines separated by '\n' (see
+// DisplayTextOf). title: the topic's title from the topic table; an empty title switches
+// formatting off for the topic.
+FormattedTopic FormatTopic(std::string_view displayText, std::string_view title, int listKind,
+                           bool parseTopics, const FormatSettings& settings,
+                           int lineBreakWidth = 1);
+
+// The topic's bytes as the view shows them: the text ends at the first zero byte, CR LF, a lone CR
+// and a lone LF each become one '\n'; every other byte stays, so position i is byte i.
+std::string DisplayTextOf(std::string_view topicBytes);
+
+}  // namespace qorl
