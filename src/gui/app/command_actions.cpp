@@ -46,8 +46,11 @@ CommandActions CreateCommandActions(QWidget* window) {
       {Command::SearchSearchAgain, "&Search Again", QKeySequence("F3"), "Repeat last search", 6},
       {Command::OptionsZoomTopic, "&Zoom Topic", QKeySequence("F5"), "Zoom topic", 7},
       {Command::OptionsUnzoomTopic, "&Unzoom Topic", QKeySequence("Esc"), "", -1},
-      {Command::OptionsUpdateTopicTitles, "&Update Topic Titles", {},
-       "Update topic titles of current list", -1},
+      {Command::OptionsUpdateTopicTitles,
+       "&Update Topic Titles",
+       {},
+       "Update topic titles of current list",
+       -1},
       {Command::OptionsConfiguration, "&Configuration...", {}, "Configure the program", 8},
       {Command::HelpHelpIndex, "&Help Topics...", QKeySequence("F1"), "Show help topics", -1},
       {Command::HelpAbout, "&About...", {}, "About this program", -1},
@@ -69,8 +72,8 @@ CommandActions CreateCommandActions(QWidget* window) {
   actions[Command::ViewBack]->setEnabled(false);
 
   actions.openListMenu = MakeAction(window, "FileOpenListItem", "&Open List", {}, "Open a list", 0);
-  actions.openOther =
-      MakeAction(window, "FileOpenOtherItem", "&Other...", QKeySequence("Ctrl+O"), "Open a list", -1);
+  actions.openOther = MakeAction(window, "FileOpenOtherItem", "&Other...", QKeySequence("Ctrl+O"),
+                                 "Open a list", -1);
   actions.toolsExplore =
       MakeAction(window, "ToolsExploreItem", "&Explore Lists Location...", {}, "", -1);
   actions.toolsCombine = MakeAction(window, "ToolsCombineItem", "Run &Combine.com...", {}, "", -1);

@@ -56,7 +56,8 @@ void MainPanel::dragSplitTo(int heightWanted) {
   if (windowShown_) {
     topics_->setGeometry(0, 0, width(), v);
     splitter_->setGeometry(0, v, width(), kSplitterHeight);
-    currentTopic_->setGeometry(0, v + kSplitterHeight, width(), std::max(h - v - kSplitterHeight, 0));
+    currentTopic_->setGeometry(0, v + kSplitterHeight, width(),
+                               std::max(h - v - kSplitterHeight, 0));
     emit laidOut();
   } else {
     relayout();

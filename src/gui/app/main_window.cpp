@@ -247,9 +247,7 @@ void TFormMain::buildMenus() {
 }
 
 void TFormMain::connectCommands() {
-  connect(actions_[Command::FileClose], &QAction::triggered, this, [this] {
-    list_->closeList();
-  });
+  connect(actions_[Command::FileClose], &QAction::triggered, this, [this] { list_->closeList(); });
   connect(actions_[Command::FileExit], &QAction::triggered, this, &QWidget::close);
   connect(actions_[Command::OptionsZoomTopic], &QAction::triggered, this, [this] {
     // The action flipped its own check mark; the switch sets it from the zoom state.
@@ -266,9 +264,8 @@ void TFormMain::connectCommands() {
   connect(actions_[Command::HeaderTopicsHeaderDefWidth], &QAction::triggered, this,
           &TFormMain::defaultColumnWidth);
   connect(actions_[Command::HelpHelpIndex], &QAction::triggered, this, &TFormMain::showHelp);
-  connect(actions_[Command::EditCopy], &QAction::triggered, this, [this] {
-    currentTopic_->copy();
-  });
+  connect(actions_[Command::EditCopy], &QAction::triggered, this,
+          [this] { currentTopic_->copy(); });
   connect(actions_[Command::EditSelectAll], &QAction::triggered, this, [this] {
     // The check mark follows the selection at the next idle moment.
     if (currentTopic_->textCursor().selectedText().size() >= currentTopic_->toPlainText().size()) {
@@ -371,13 +368,15 @@ void TFormMain::applyColumnWidths() {
   fitColumns();
 }
 
-void TFormMain::setWindowShown(bool shown) { mainPanel_->setWindowShown(shown); }
+void TFormMain::setWindowShown(bool shown) {
+  mainPanel_->setWindowShown(shown);
+}
 
 void TFormMain::fitColumns() {
   if (fittingColumns_) return;
   fittingColumns_ = true;
-  gridView_->setColumnWidth(1, std::max(GridColumn1Width(gridView_->width(),
-                                                         gridView_->columnWidth(0)), 1));
+  gridView_->setColumnWidth(
+      1, std::max(GridColumn1Width(gridView_->width(), gridView_->columnWidth(0)), 1));
   fittingColumns_ = false;
 }
 
@@ -437,8 +436,7 @@ bool TFormMain::event(QEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-  if (settings_.askExit &&
-      !messages_.confirm(std::string("Exit ") + kProgramTitle + " ?")) {
+  if (settings_.askExit && !messages_.confirm(std::string("Exit ") + kProgramTitle + " ?")) {
     event->ignore();
     return;
   }

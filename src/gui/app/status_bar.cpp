@@ -29,7 +29,9 @@ void StatusBarPanels::setPanelText(int panel, const QString& text) {
   panels_[panel]->setText(text);
 }
 
-QString StatusBarPanels::panelText(int panel) const { return panels_[panel]->text(); }
+QString StatusBarPanels::panelText(int panel) const {
+  return panels_[panel]->text();
+}
 
 void StatusBarPanels::applyScale(double dpi) {
   for (int i = 0; i < 4; ++i) panels_[i]->setFixedWidth(StatusPanelWidth(i, dpi));

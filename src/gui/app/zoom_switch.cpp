@@ -10,7 +10,9 @@ namespace qorl::gui {
 ZoomSwitch::ZoomSwitch(MainPanel* panel, QAction* zoomAction, QWidget* topicView, QWidget* grid)
     : panel_(panel), action_(zoomAction), topicView_(topicView), grid_(grid) {}
 
-bool ZoomSwitch::zoomed() const { return panel_->zoomed(); }
+bool ZoomSwitch::zoomed() const {
+  return panel_->zoomed();
+}
 
 void ZoomSwitch::toggle() {
   const bool zoomIn = !panel_->zoomed();

@@ -8,8 +8,8 @@
 
 namespace qorl::gui {
 
-void PaintCategoryBadge(QPainter& painter, const QRect& item, unsigned char category,
-                        bool disabled, int charTop) {
+void PaintCategoryBadge(QPainter& painter, const QRect& item, unsigned char category, bool disabled,
+                        int charTop) {
   painter.save();
   // Windows rectangles exclude their right and bottom edges; QRect(x, y, w, h) does the same.
   const QRect box(item.left() + 1, item.top() + 1, 14, item.height() - 2);

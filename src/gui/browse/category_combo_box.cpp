@@ -36,7 +36,9 @@ std::string CategoryComboBox::entryBytes(int i) const {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void CategoryComboBox::setItemHeight(int height) { delegate_->setItemHeight(height); }
+void CategoryComboBox::setItemHeight(int height) {
+  delegate_->setItemHeight(height);
+}
 
 void CategoryComboBox::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
@@ -44,8 +46,8 @@ void CategoryComboBox::paintEvent(QPaintEvent*) {
   initStyleOption(&option);
   option.currentText.clear();
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
-  const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                              QStyle::SC_ComboBoxEditField, this);
+  const QRect field =
+      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
   if (currentIndex() < 0) return;
   const QByteArray entry = itemData(currentIndex(), EntryBytesRole).toByteArray();
   CategoryBadgeDelegate::paintEntry(painter, field, entry, hasFocus(), !isEnabled(), palette());

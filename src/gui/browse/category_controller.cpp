@@ -1,8 +1,8 @@
 #include "gui/browse/category_controller.h"
 
 #include <QSignalBlocker>
-#include <algorithm>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "core/list/busy.h"
 #include "gui/app/main_panel.h"

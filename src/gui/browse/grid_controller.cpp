@@ -102,7 +102,11 @@ void GridController::step(GridKey key) {
   if (!state_.options.singleClickView) loadTopic(state_.selectedTopic);
 }
 
-void GridController::previousTopic() { step(GridKey::Up); }
-void GridController::nextTopic() { step(GridKey::Down); }
+void GridController::previousTopic() {
+  step(GridKey::Up);
+}
+void GridController::nextTopic() {
+  step(GridKey::Down);
+}
 
 }  // namespace qorl::gui

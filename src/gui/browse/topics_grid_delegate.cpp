@@ -9,7 +9,9 @@
 namespace qorl::gui {
 namespace {
 
-QColor Inverse(const QColor& c) { return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()); }
+QColor Inverse(const QColor& c) {
+  return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+}
 
 }  // namespace
 
@@ -53,8 +55,9 @@ void TopicsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const bool badge = column == 0 && showCategoryChar_ && model->showsAllCategories() &&
                        index.row() < model->viewCount();
     const int textLeft = cell.left() + (badge ? 18 : 2);
-    painter->drawText(QRect(textLeft, cell.top() + 1, cell.right() - textLeft + 1, cell.height() - 1),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+    painter->drawText(
+        QRect(textLeft, cell.top() + 1, cell.right() - textLeft + 1, cell.height() - 1),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
     if (badge) {
       const auto category =
           static_cast<unsigned char>(index.data(TopicsGridModel::CategoryRole).toInt());

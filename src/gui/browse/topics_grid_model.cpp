@@ -4,8 +4,7 @@
 
 namespace qorl::gui {
 
-TopicsGridModel::TopicsGridModel(const TopicTable& table, const CategoryView& view,
-                                 QObject* parent)
+TopicsGridModel::TopicsGridModel(const TopicTable& table, const CategoryView& view, QObject* parent)
     : QAbstractTableModel(parent), table_(table), view_(view) {}
 
 int TopicsGridModel::rowCount(const QModelIndex& parent) const {

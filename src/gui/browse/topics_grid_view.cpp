@@ -44,7 +44,9 @@ int TopicsGridView::currentRow() const {
   return index.isValid() ? index.row() : 0;
 }
 
-int TopicsGridView::rowCount() const { return model() ? model()->rowCount() : 1; }
+int TopicsGridView::rowCount() const {
+  return model() ? model()->rowCount() : 1;
+}
 
 void TopicsGridView::setCurrentRow(int row) {
   if (!model() || !selectionModel()) return;

@@ -1,0 +1,33 @@
+// qorlview: the Qorl Viewer.
+
+#include <QApplication>
+#include <QDir>
+#include <string>
+#include <vector>
+
+#include "gui/app/main_window.h"
+#include "gui/app/message_box_service.h"
+#include "gui/app/settings_storage.h"
+#include "gui/app/startup.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Qorl Viewer");
+
+  qorl::gui::StartupEnvironment environment;
+  // At most 255 arguments are examined.
+  for (int i = 1; i < argc && i <= 255; ++i) environment.arguments.emplace_back(argv[i]);
+  std::string programDir = QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+  if (programDir.empty() || programDir.back() != '/') programDir += '/';
+  environment.programDir = programDir;
+  qorl::gui::MessageBoxService messages;
+  environment.messages = &messages;
+  qorl::gui::MemorySettingsStorage storage;
+  environment.storage = &storage;
+
+  qorl::gui::RunFlags flags;
+  std::unique_ptr<qorl::gui::TFormMain> window = qorl::gui::StartViewer(environment, flags);
+  messages.setParent(window.get());
+  if (flags.quitRequested) return 0;
+  return QApplication::exec();
+}
