@@ -1,0 +1,207 @@
+// The start-up order's effects: command-line words, placement, settings, help file, category
+// descriptions, scaling, the start-up list, and what the shutdown writes.
+
+#include <QFile>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTest>
+
+#include <QLabel>
+#include "gui/app/main_window.h"
+#include "gui/app/status_bar.h"
+#include "gui/browse/category_combo_box.h"
+#include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
+#include "gui/support/list_files.h"
+#include "gui/support/window_fixture.h"
+
+using namespace qorl;
+using namespace qorl::gui;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir lists_;
+
+  static void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  static ViewerSettings storedSettings() {
+    ViewerSettings s;
+    s.askExit = true;
+    s.topicsColWidth = 200;
+    s.singleClickView = false;
+    s.loadTopicsDirect = false;
+    return s;
+  }
+
+ private slots:
+  void configClearStartsFromDefaultsMaximized() {
+    test::ViewerFixture f;
+    f.storage.save(storedSettings(), WindowPlacementValues{10, 10, 400, 300, false});
+    TFormMain& w = f.start({"/CONFIGCLEAR"});
+    QVERIFY(w.windowState() & Qt::WindowMaximized);
+    QVERIFY(!w.settings().askExit);
+    QCOMPARE(w.settings().topicsColWidth, 140);
+    QCOMPARE(w.grid()->columnWidth(0), 140);
+    QVERIFY(w.browseState().options.singleClickView);
+    // Written again at exit.
+    w.close();
+    QCOMPARE(f.storage.saves(), 2);
+  }
+
+  void storedSettingsAndPlacementApply() {
+    test::ViewerFixture f;
+    f.storage.save(storedSettings(), WindowPlacementValues{10, 20, 410, 320, false});
+    TFormMain& w = f.start();
+    QVERIFY(!(w.windowState() & Qt::WindowMaximized));
+    QCOMPARE(w.geometry().width(), 400);
+    QCOMPARE(w.grid()->columnWidth(0), 200);
+    QVERIFY(!w.browseState().options.singleClickView);
+    QVERIFY(w.settings().askExit);
+  }
+
+  void quitEndsWithoutWritingAndNeedsAPrefix() {
+    for (const char* word : {"/quit", "-Quit", "/QUIT"}) {
+      test::ViewerFixture f;
+      f.start({word});
+      QVERIFY(f.flags.quitRequested);
+      f.window.reset();  // the program ends without closing the window
+      QCOMPARE(f.storage.saves(), 0);
+    }
+    test::ViewerFixture f;
+    f.start({"QUIT", "SOMEFILE.LST"});
+    QVERIFY(!f.flags.quitRequested);
+    QVERIFY(f.messages.entries.empty());
+  }
+
+  void unknownWordIsError10AndStopsTheParsing() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start({"/INDEXNOUSE", "/BOGUS", "/CONFIGNOSAVE"});
+    QCOMPARE(f.messages.entries.size(), size_t(1));
+    QCOMPARE(f.messages.entries[0].kind, std::string("warning"));
+    QCOMPARE(f.messages.entries[0].text, std::string("Unknown commandline parameter(s) !"));
+    QVERIFY(w.browseState().options.policy.loadTopicsDirect);
+    QVERIFY(!f.flags.noSave);
+    w.close();
+    QCOMPARE(f.storage.saves(), 1);
+
+    for (const char* word : {"-", "/", "/INDEXNOUSE=1"}) {
+      test::ViewerFixture g;
+      g.start({word});
+      QCOMPARE(g.messages.entries.size(), size_t(1));
+    }
+  }
+
+  void noSaveAndExitQuestion() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start({"/NOREGISTRY"});
+    w.close();
+    QCOMPARE(f.storage.saves(), 0);
+
+    test::ViewerFixture g;
+    g.storage.save(storedSettings(), WindowPlacementValues{10, 10, 400, 300, false});
+    TFormMain& asking = g.start();
+    g.messages.confirmReply = false;
+    QVERIFY(!asking.close());
+    QCOMPARE(g.messages.entries.back().text, std::string("Exit Qorl Viewer ?"));
+    QCOMPARE(g.storage.saves(), 1);  // only the one made by the test
+    g.messages.confirmReply = true;
+    QVERIFY(asking.close());
+    QCOMPARE(g.storage.saves(), 2);
+  }
+
+  void startupListOpensAndIsRemembered() {
+    const QString list = test::WriteList(lists_.path(), "PORTS.LST", test::MixedTopics(2));
+    test::ViewerFixture f;
+    ViewerSettings s;
+    s.defStartupList = list.toStdString();
+    s.reloadLastOpenList = true;
+    f.storage.save(s, WindowPlacementValues{});
+    TFormMain& w = f.start();
+    QCOMPARE(w.windowTitle(), QString("Qorl Viewer - PORTS.LST"));
+    QCOMPARE(w.browseState().listKind, 2);
+    w.browseState().options.singleClickView = true;
+    w.close();
+    QCOMPARE(w.settings().defStartupList, list.toStdString());
+
+    // With no list open at exit the start-up list is forgotten.
+    test::ViewerFixture g;
+    g.storage.save(s, WindowPlacementValues{});
+    TFormMain& other = g.start();
+    other.updateCommands();
+    other.action(Command::FileClose)->trigger();
+    other.close();
+    QCOMPARE(other.settings().defStartupList, std::string());
+  }
+
+  void missingStartupListKeepsItsName() {
+    test::ViewerFixture f;
+    ViewerSettings s;
+    s.defStartupList = (lists_.path() + "/INTERRUP.LST").toStdString();
+    f.storage.save(s, WindowPlacementValues{});
+    TFormMain& w = f.start();
+    QVERIFY(f.messages.entries.empty());
+    QCOMPARE(w.windowTitle(), QString("Qorl Viewer"));
+    w.updateCommands();
+    QVERIFY(w.action(Command::SearchFind)->isEnabled());
+    QVERIFY(w.action(Command::OptionsUpdateTopicTitles)->isEnabled());
+    QVERIFY(!w.action(Command::FileClose)->isEnabled());
+  }
+
+  void helpFileDecidesTheHelpCommand() {
+    test::ViewerFixture absent;
+    TFormMain& w = absent.start();
+    QVERIFY(!absent.flags.helpAvailable);
+    QVERIFY(!w.action(Command::HelpHelpIndex)->isVisible());
+    QMenu* help = w.findChild<QMenu*>("MenuHelp");
+    QVERIFY(help);
+    int visible = 0;
+    for (QAction* a : help->actions()) visible += a->isVisible() ? 1 : 0;
+    QCOMPARE(visible, 1);  // only "&About..."
+
+    test::ViewerFixture present;
+    writeFile(present.programDir.filePath("QORLVIEW.html"),
+              "<html><body><a name=\"1000\"></a>Contents</body></html>");
+    TFormMain& v = present.start();
+    QVERIFY(present.flags.helpAvailable);
+    QVERIFY(v.action(Command::HelpHelpIndex)->isVisible());
+    QVERIFY(v.action(Command::HelpHelpIndex)->isEnabled());
+    v.action(Command::HelpHelpIndex)->trigger();
+    QVERIFY(v.findChild<QWidget*>("HelpWindow")->isVisible());
+  }
+
+  void categoryFileBesideTheProgramReplacesDescriptions() {
+    test::ViewerFixture f;
+    writeFile(f.programDir.filePath("CATDESC.INI"), "#68=Kernel\r\n#065=Apps\r\n");
+    const QString list = test::WriteList(lists_.path(), "CAT.LST", test::MixedTopics(1));
+    TFormMain& w = f.start();
+    w.listController().openList(list.toStdString());
+    CategoryComboBox* combo = w.categoryCombo();
+    QCOMPARE(combo->entryBytes(4), std::string("D Kernel"));
+    QCOMPARE(combo->entryBytes(2), std::string("A Unknown"));
+  }
+
+  void scalingAt120PixelsPerInch() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start({}, 120);
+    StatusBarPanels* bar = w.statusPanels();
+    QCOMPARE(bar->panel(0)->width(), 212);
+    QCOMPARE(bar->panel(1)->width(), 75);
+    QCOMPARE(bar->panel(3)->width(), 250);
+    QCOMPARE(bar->progressBar()->width(), 362);
+    QCOMPARE(w.minimumWidth(), 133);
+    QCOMPARE(w.minimumHeight(), 180);
+
+    test::ViewerFixture g;
+    TFormMain& plain = g.start({}, 96);
+    QCOMPARE(plain.statusPanels()->panel(0)->width(), 170);
+    QCOMPARE(plain.minimumWidth(), 111);
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
