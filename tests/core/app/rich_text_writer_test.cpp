@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <climits>
+#include <utility>
 
 namespace qorl {
 namespace {
@@ -34,99 +35,65 @@ RtfDocument ReadRtf(const std::string& rtf) {
   RtfDocument doc;
   struct State {
     bool bold = false, underline = false;
-    int color = 0;
+    std::size_t color = 0;
     std::string destination;
   };
   std::vector<State> stack;
   Rgb pending;
-  int skip = 0;  // fallback characters still to skip after \uN
+  bool skipFallback = false;  // the one fallback character after \uN (\uc1)
   auto emit = [&](char16_t ch) {
-    if (stack.empty()) {
-      doc.wellFormed = false;
-      return;
-    }
+    if (stack.empty()) return void(doc.wellFormed = false);
     const State& s = stack.back();
     if (s.destination == "fonttbl") {
-      doc.fontTable += static_cast<char>(ch < 0x80 ? ch : '#');
+      doc.fontTable += ch < 0x80 ? static_cast<char>(ch) : '#';
     } else if (s.destination == "colortbl") {
-      if (ch == u';') doc.colors.push_back(pending), pending = {};
+      if (ch == u';') doc.colors.push_back(std::exchange(pending, {}));
     } else {
-      const std::size_t index = static_cast<std::size_t>(s.color);
-      doc.body.push_back(
-          {ch, s.bold, s.underline, index < doc.colors.size() ? doc.colors[index] : Rgb{1, 2, 3}});
+      const Rgb color = s.color < doc.colors.size() ? doc.colors[s.color] : Rgb{1, 2, 3};
+      doc.body.push_back({ch, s.bold, s.underline, color});
     }
   };
   std::size_t i = 0;
   while (i < rtf.size()) {
-    const char c = rtf[i];
+    const char c = rtf[i++];
     if (c == '{') {
       stack.push_back(stack.empty() ? State{} : stack.back());
-      ++i;
     } else if (c == '}') {
       if (stack.empty())
         doc.wellFormed = false;
       else
         stack.pop_back();
-      ++i;
-      if (stack.empty() && i < rtf.find_last_not_of("\r\n") + 1) doc.wellFormed = false;
+      if (stack.empty() && rtf.find_first_not_of("\r\n", i) != std::string::npos) {
+        doc.wellFormed = false;  // text after the document's closing brace
+      }
     } else if (c == '\r' || c == '\n') {
-      ++i;
-    } else if (c == '\\') {
-      ++i;
-      if (i >= rtf.size()) {
-        doc.wellFormed = false;
-        break;
-      }
-      if (std::isalpha(static_cast<unsigned char>(rtf[i]))) {
-        std::string word;
-        while (i < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[i]))) word += rtf[i++];
-        std::string number;
-        if (i < rtf.size() && rtf[i] == '-') number += rtf[i++];
-        while (i < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[i])))
-          number += rtf[i++];
-        if (i < rtf.size() && rtf[i] == ' ') ++i;
-        const int n = number.empty() ? 1 : std::stoi(number);
-        if (stack.empty()) {
-          doc.wellFormed = false;
-          continue;
-        }
-        State& s = stack.back();
-        if (doc.body.empty()) doc.headerWords.push_back(word + number);
-        if (word == "fonttbl" || word == "colortbl")
-          s.destination = word;
-        else if (word == "b")
-          s.bold = n != 0;
-        else if (word == "ul")
-          s.underline = true;
-        else if (word == "ulnone")
-          s.underline = false;
-        else if (word == "cf")
-          s.color = n;
-        else if (word == "red")
-          pending.red = static_cast<std::uint8_t>(n);
-        else if (word == "green")
-          pending.green = static_cast<std::uint8_t>(n);
-        else if (word == "blue")
-          pending.blue = static_cast<std::uint8_t>(n);
-        else if (word == "par")
-          emit(u'\n');
-        else if (word == "tab")
-          emit(u'\t');
-        else if (word == "u")
-          emit(static_cast<char16_t>(n < 0 ? n + 0x10000 : n)), skip = 1;
-      } else if (rtf[i] == '\'') {
-        emit(static_cast<char16_t>(std::stoi(rtf.substr(i + 1, 2), nullptr, 16)));
-        i += 3;
-      } else {
-        emit(static_cast<char16_t>(rtf[i]));
-        ++i;
-      }
+    } else if (c != '\\') {
+      if (!std::exchange(skipFallback, false)) emit(static_cast<unsigned char>(c));
+    } else if (i < rtf.size() && rtf[i] == '\'') {
+      emit(static_cast<char16_t>(std::stoi(rtf.substr(i + 1, 2), nullptr, 16)));
+      i += 3;
+    } else if (i < rtf.size() && !std::isalpha(static_cast<unsigned char>(rtf[i]))) {
+      emit(static_cast<unsigned char>(rtf[i++]));
     } else {
-      if (skip > 0)
-        --skip;
-      else
-        emit(static_cast<char16_t>(static_cast<unsigned char>(c)));
-      ++i;
+      const std::size_t wordEnd = rtf.find_first_not_of("abcdefghijklmnopqrstuvwxyz", i);
+      const std::string word = rtf.substr(i, wordEnd - i);
+      const std::size_t numberEnd = rtf.find_first_not_of("-0123456789", wordEnd);
+      const std::string number = rtf.substr(wordEnd, numberEnd - wordEnd);
+      i = numberEnd + (numberEnd < rtf.size() && rtf[numberEnd] == ' ' ? 1 : 0);
+      const int n = number.empty() ? 1 : std::stoi(number);
+      if (stack.empty()) return doc.wellFormed = false, doc;
+      State& s = stack.back();
+      if (doc.body.empty()) doc.headerWords.push_back(word + number);
+      if (word == "fonttbl" || word == "colortbl") s.destination = word;
+      if (word == "b") s.bold = n != 0;
+      if (word == "ul" || word == "ulnone") s.underline = word == "ul";
+      if (word == "cf") s.color = static_cast<std::size_t>(n);
+      if (word == "red") pending.red = static_cast<std::uint8_t>(n);
+      if (word == "green") pending.green = static_cast<std::uint8_t>(n);
+      if (word == "blue") pending.blue = static_cast<std::uint8_t>(n);
+      if (word == "par") emit(u'\n');
+      if (word == "tab") emit(u'\t');
+      if (word == "u") emit(static_cast<char16_t>(n < 0 ? n + 0x10000 : n)), skipFallback = true;
     }
   }
   if (!stack.empty()) doc.wellFormed = false;
@@ -207,19 +174,15 @@ TEST(RtfWriter, EscapesSpecialAndNonAsciiCharacters) {
   const RtfDocument doc = ReadRtf(rtf);
   ASSERT_TRUE(doc.wellFormed);
   EXPECT_EQ(doc.text(), text);
-}
 
-TEST(RtfWriter, DigitsAndBlanksAfterControlWordsSurvive) {
-  // Text starting with a blank or a digit right after a formatting change.
-  const std::u16string text = u" 1\n 2 ";
+  // Blanks and digits right after a formatting change stay text.
   FormatSpan bold = Span(0, 2);
   bold.bold = true;
-  FormatSpan plain = Span(3, 2);
-  const RtfDocument doc = ReadRtf(WriteRtf(text, {bold, plain}, kOptions));
-  ASSERT_TRUE(doc.wellFormed);
-  EXPECT_EQ(doc.text(), text);
-  EXPECT_TRUE(doc.body[1].bold);
-  EXPECT_FALSE(doc.body[3].bold);
+  const RtfDocument digits = ReadRtf(WriteRtf(u" 1\n 2 ", {bold, Span(3, 2)}, kOptions));
+  ASSERT_TRUE(digits.wellFormed);
+  EXPECT_EQ(digits.text(), u" 1\n 2 ");
+  EXPECT_TRUE(digits.body[1].bold);
+  EXPECT_FALSE(digits.body[3].bold);
 }
 
 TEST(RtfWriter, LaterRangesOverrideAndColourIsKeptWhenNotSet) {
