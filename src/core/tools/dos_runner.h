@@ -75,7 +75,8 @@ using WaitPollCallback = std::function<bool()>;
 // Starts program (looked up on PATH when it holds no separator) with the arguments in workingDir
 // (the current directory when empty) and waits until it ends, calling poll meanwhile.
 // Returns 0 once the process has ended (or the wait was stopped), or the system error code
-// (errno) when it could not be started, e.g. ENOENT for a missing program or folder.
+// (errno) when it could not be started: ENOENT for a missing program; ENOENT, ENOTDIR or EACCES
+// for a working folder that cannot be entered (the tools folder is not usable).
 // exitStatus, when given, receives the exit code (128 + signal when killed; -1 when not known).
 int RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                const std::string& workingDir, const WaitPollCallback& poll,
