@@ -39,7 +39,8 @@ struct RichTextOptions {
 // The colour a TextColor stands for under the options.
 Rgb ColorOf(TextColor color, const RichTextOptions& options);
 
-// text: one UTF-16 unit per position, lines separated by '\n' (a line break is one position).
+// text: one UTF-16 unit per position, lines separated by '\n' (a line break is one position, so
+// the spans must come from FormatTopic with lineBreakWidth 1).
 // Returns an RTF 1.x document (7-bit ASCII): a font table with the font, a colour table with the
 // colours used, one \par per line break, \tab for tabs, \b \ul \cfN for the formatting,
 // \ \{ \} escaped and every other character outside printable ASCII as \uN? (N signed 16-bit).
