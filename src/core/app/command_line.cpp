@@ -16,6 +16,17 @@ void SetIndexPolicy(ConfigRecord& config, bool dontUseIndexFile, bool loadTopics
   config.LoadTopicsDirect = loadTopicsDirect;
 }
 
+// Whether the argument is a file name, not a word. On Windows a word is anything after "-" or
+// "/"; elsewhere an absolute path also starts with "/", and one with a further "/" in it is
+// taken for the file name it is (file names are ignored).
+bool IsFileName(const std::string& s) {
+  if (s.empty() || (s.front() != '-' && s.front() != '/')) return true;
+#ifndef _WIN32
+  if (s.front() == '/' && s.find('/', 1) != std::string::npos) return true;
+#endif
+  return false;
+}
+
 }  // namespace
 
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args, ConfigRecord& config,
@@ -23,7 +34,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args, ConfigR
                                    MessageService& messages) {
   for (const std::string& arg : args) {
     const std::string s = UpperAsciiLetters(arg);
-    if (s.empty() || (s.front() != '-' && s.front() != '/')) continue;
+    if (IsFileName(s)) continue;
     const std::string word = s.substr(1);
     if (word == "INDEXUSE") {
       SetIndexPolicy(config, false, false);

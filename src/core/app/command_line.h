@@ -4,7 +4,8 @@
 //   CONFIGNOSAVE, NOREGISTRY                      nothing is written at exit
 //   CONFIGCLEAR                                   clears the stored settings at once
 //   QUIT                                          end as soon as start-up is complete
-// Arguments without a prefix (list file names, say) and empty arguments are ignored.
+// Arguments without a prefix (list file names, say) and empty arguments are ignored; outside
+// Windows so is an absolute path such as "/home/me/lists/INTERRUP.LST" (a "/" after the first).
 
 #include <cstdint>
 #include <string>

@@ -107,8 +107,8 @@ TEST_F(CommandLineTest, AnUnknownWordStopsTheParsing) {
 }
 
 TEST_F(CommandLineTest, PrefixesAloneAndWordsWithMoreAreUnknown) {
-  for (const char* arg : {"-", "/", "/INDEXNOUSE=1", "/INDEX", "/QUITT", "//QUIT", "/ QUIT",
-                          "/QUIT ", "/qu\xC3\xAFt", "/CONFIG-CLEAR"}) {
+  for (const char* arg : {"-", "/", "/INDEXNOUSE=1", "/INDEX", "/QUITT", "/ QUIT", "/QUIT ",
+                          "/qu\xC3\xAFt", "/CONFIG-CLEAR", "-a/b"}) {
     run = RunState{};
     EXPECT_EQ(Parse({arg}).errorCode, kUnknownParameterError) << arg;
     EXPECT_FALSE(run.quitRequested);
@@ -116,13 +116,13 @@ TEST_F(CommandLineTest, PrefixesAloneAndWordsWithMoreAreUnknown) {
 }
 
 TEST_F(CommandLineTest, FileNamesAndEmptyArgumentsAreIgnored) {
-  const std::vector<std::string> args = {
-      "", "INTERRUP.LST", "C:\\LISTS\\PORTS.LST", "/home/me/lists/MEMORY.LST", "", "/QUIT"};
-  // An absolute POSIX path starts with "/" and so counts as a word.
   EXPECT_EQ(Parse({"", "INTERRUP.LST", "C:\\LISTS\\PORTS.LST", "", "/QUIT"}), CommandLineResult{});
   EXPECT_TRUE(run.quitRequested);
-  EXPECT_EQ(Parse(args).errorCode, kUnknownParameterError);
   EXPECT_EQ(Parse({}), CommandLineResult{});
+#ifndef _WIN32
+  // An absolute path is a file name too, not an unknown word.
+  EXPECT_EQ(Parse({"/home/me/lists/MEMORY.LST", "/tmp/x"}), CommandLineResult{});
+#endif
 }
 
 TEST_F(CommandLineTest, EveryArgumentIsExaminedHoweverMany) {
