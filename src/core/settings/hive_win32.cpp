@@ -44,7 +44,7 @@ class RegistryKey final : public HiveKey {
     std::vector<BYTE> buffer;
     DWORD type = REG_NONE;
     DWORD size = 0;
-    LSTATUS status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
+    LONG status = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
     // The value may grow between the two calls; ask again until the buffer is big enough.
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
       buffer.resize(size);
@@ -72,7 +72,7 @@ class RegistryKey final : public HiveKey {
   bool setValue(const std::string& name, const HiveValue& value) override {
     const std::wstring wideName = Widen(name);
     const DWORD type = static_cast<DWORD>(value.type);
-    LSTATUS status;
+    LONG status;
     if (value.type == HiveValueType::String || value.type == HiveValueType::ExpandString) {
       const std::wstring text = Widen(value.data);
       // Written with the terminating zero.
