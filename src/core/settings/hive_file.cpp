@@ -16,12 +16,6 @@ bool HasLineBreak(const std::string& s) {
   return s.find_first_of("\r\n") != std::string::npos;
 }
 
-bool UsableKeyPath(const std::string& path) {
-  if (HasLineBreak(path)) return false;
-  if (path.empty()) return true;
-  return path.front() != '\\' && path.back() != '\\' && path.find("\\\\") == std::string::npos;
-}
-
 enum class ReadOutcome { Read, Missing, Failed };
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
@@ -156,7 +150,7 @@ std::unique_ptr<HiveKey> HiveFile::openKey(const std::string& path) {
 }
 
 std::unique_ptr<HiveKey> HiveFile::createKey(const std::string& path) {
-  if (!UsableKeyPath(path)) return nullptr;
+  if (!IsValidHiveKeyPath(path)) return nullptr;
   if (!tree_.find(path)) {
     tree_.create(path);
     dirty_ = true;

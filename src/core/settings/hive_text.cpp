@@ -195,13 +195,14 @@ void AppendValue(std::string& out, const std::string& name, const HiveValue& val
   out.push_back('\n');
 }
 
-bool ValidKeyPath(std::string_view path) {
+}  // namespace
+
+bool IsValidHiveKeyPath(std::string_view path) {
+  if (path.find_first_of("\r\n") != std::string_view::npos) return false;
   if (path.empty()) return true;
   if (path.front() == '\\' || path.back() == '\\') return false;
   return path.find("\\\\") == std::string_view::npos;
 }
-
-}  // namespace
 
 std::string FoldHiveName(std::string_view name) {
   std::string folded(name);
@@ -317,7 +318,7 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
         name.remove_prefix(1);
         if (name.empty()) return fail(lineNumber, "malformed key name");
       }
-      if (!ValidKeyPath(name)) return fail(lineNumber, "malformed key name");
+      if (!IsValidHiveKeyPath(name)) return fail(lineNumber, "malformed key name");
       current = &tree.create(std::string(name));
       continue;
     }

@@ -31,6 +31,10 @@ struct HiveKeyNode {
   void set(const std::string& name, const HiveValue& value);
 };
 
+// Whether path can name a key: "" (the root) or names joined by single backslashes, without
+// line breaks.
+bool IsValidHiveKeyPath(std::string_view path);
+
 // Key and value names compare without regard to the case of the letters a to z.
 std::string FoldHiveName(std::string_view name);
 
