@@ -103,6 +103,8 @@ void HiveFile::load(MessageService& messages) {
 
   std::string aside;
   if (outcome == ReadOutcome::Read) {
+    // An empty file holds nothing to lose: it reads as an empty hive.
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) return;
     if (auto tree = ParseHiveText(bytes)) {
       tree_ = std::move(*tree);
       return;

@@ -116,6 +116,17 @@ TEST(HiveFile, UnparsableFileIsMovedAsideOnceAndTheHiveStartsEmpty) {
   EXPECT_EQ(ReadWholeFile(path).rfind(kHeader, 0), 0u);
 }
 
+TEST(HiveFile, AnEmptyFileIsAnEmptyHive) {
+  SettingsTempFolder temp;
+  const std::string path = temp.file("hive.reg");
+  WriteWholeFile(path, "\n");
+  SettingsMessages messages;
+  HiveFile hive(path);
+  EXPECT_TRUE(StoreValue(hive, messages, "K", "V", HiveValue::dword(1)));
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(path + ".bad"));
+}
+
 TEST(HiveFile, UnreadableFileIsNeverOverwritten) {
   SettingsTempFolder temp;
   // A folder where the file should be: it cannot be read, so it must be left alone.
