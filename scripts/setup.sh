@@ -6,6 +6,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
+  dosbox nasm  # DOSBox runs the list's DOS tools; nasm assembles the DOS test program
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,139 @@
+#include "core/app/list_menu.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace qorl {
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = UpperAscii(c);
+  return result;
+}
+
+bool IsListFileName(std::string_view name) {
+  constexpr std::string_view kExtension = ".LST";
+  return name.size() >= kExtension.size() &&
+         UpperAscii(name.substr(name.size() - kExtension.size())) == kExtension;
+}
+
+bool IsHiddenByDefault(std::string_view name) {
+  const std::string upper = UpperAscii(name);
+  return upper == "86BUGS.LST" || upper == "GLOSSARY.LST";
+}
+
+// Case-blind order (a-z folded) with the raw bytes as tie-break, compared as unsigned bytes.
+bool ListNameLess(const std::string& a, const std::string& b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto ca = static_cast<unsigned char>(UpperAscii(a[i]));
+    const auto cb = static_cast<unsigned char>(UpperAscii(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  });
+}
+
+}  // namespace
+
+std::string ListEntryCaption(const std::string& fileName) {
+  std::string caption = fileName;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    caption[i] = i == 0 ? UpperAscii(caption[i]) : LowerAscii(caption[i]);
+  }
+  return caption;
+}
+
+char ListEntryShortcutKey(const std::string& fileName) {
+  const std::string upper = UpperAscii(fileName);
+  if (upper == "INTERRUP.LST") return 'I';
+  if (upper == "PORTS.LST") return 'P';
+  if (upper == "MEMORY.LST") return 'M';
+  if (upper == "CMOS.LST") return 'C';
+  if (upper == "FARCALL.LST") return 'F';
+  if (upper == "OPCODES.LST") return 'O';
+  return 0;
+}
+
+std::string ListFolderPath(const std::string& listsFolder, const std::string& name) {
+  std::string path = listsFolder;
+  if (!path.empty() && path.back() != kSeparator && path.back() != '/') path += kSeparator;
+  return path + name;
+}
+
+ListMenuContents BuildListMenu(const std::vector<std::string>& directoryNames,
+                               bool displayAllLists) {
+  std::vector<std::string> names;
+  for (const std::string& name : directoryNames) {
+    if (!IsListFileName(name)) continue;
+    if (!displayAllLists && IsHiddenByDefault(name)) continue;
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), ListNameLess);
+  if (names.size() > kMaxListMenuEntries) names.resize(kMaxListMenuEntries);
+
+  ListMenuContents menu;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    ListMenuEntry entry;
+    entry.objectName = "ListListFile" + std::to_string(i);
+    entry.caption = ListEntryCaption(names[i]);
+    entry.hint = "Open " + entry.caption;
+    entry.shortcutKey = ListEntryShortcutKey(names[i]);
+    if (entry.shortcutKey != 0) entry.shortcut = std::string("Shift+") + entry.shortcutKey;
+    entry.isDefault = entry.shortcutKey == 'I';
+    entry.fileName = names[i];
+    menu.entries.push_back(std::move(entry));
+  }
+  menu.separatorVisible = !menu.entries.empty();
+  menu.otherCaption = menu.entries.empty() ? kListOpenCaption : kListOtherCaption;
+  return menu;
+}
+
+ListMenuContents BuildListMenuFromFolder(const std::string& listsFolder, bool displayAllLists) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  const fs::path folder = listsFolder.empty() ? fs::path(".") : fs::path(listsFolder);
+  fs::directory_iterator it(folder, ec);
+  // A broken entry ends the walk with what was read so far; no entry is fatal.
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    try {
+      names.push_back(it->path().filename().string());
+    } catch (const std::exception&) {
+      // A name that cannot be represented in the narrow encoding gets no entry.
+    }
+  }
+  return BuildListMenu(names, displayAllLists);
+}
+
+ListMenuCheck CheckedEntryFor(const std::string& path, const std::string& listsFolder,
+                              const std::vector<ListMenuEntry>& entries) {
+  const std::string wanted = UpperAscii(path);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (UpperAscii(ListFolderPath(listsFolder, entries[i].caption)) == wanted) {
+      return {ListMenuCheck::Kind::Entry, i};
+    }
+  }
+  if (!entries.empty()) return {ListMenuCheck::Kind::Other, 0};
+  return {};
+}
+
+}  // namespace qorl

@@ -1,0 +1,448 @@
+#include "core/settings/hive_text.h"
+
+#include <cstdint>
+
+namespace qorl {
+
+namespace {
+
+constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
+constexpr std::size_t kBytesPerHexLine = 25;
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+bool StartsWithFolded(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() &&
+         FoldHiveName(s.substr(0, prefix.size())) == FoldHiveName(prefix);
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A whole run of 1..8 hex digits as a number.
+std::optional<std::uint32_t> ParseHexNumber(std::string_view s) {
+  if (s.empty() || s.size() > 8) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : s) {
+    const int d = HexDigit(c);
+    if (d < 0) return std::nullopt;
+    value = (value << 4) | static_cast<std::uint32_t>(d);
+  }
+  return value;
+}
+
+// Reads a quoted text with \\ and \" escapes from the start of s; the rest follows in s.
+std::optional<std::string> TakeQuoted(std::string_view& s) {
+  if (s.empty() || s.front() != '"') return std::nullopt;
+  std::string out;
+  std::size_t i = 1;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '"') break;
+    if (c == '\\') {
+      if (i + 1 >= s.size() || (s[i + 1] != '\\' && s[i + 1] != '"')) return std::nullopt;
+      out.push_back(s[++i]);
+    } else {
+      out.push_back(c);
+    }
+  }
+  if (i >= s.size()) return std::nullopt;  // no closing quote
+  s.remove_prefix(i + 1);
+  return out;
+}
+
+std::optional<std::string> ParseHexBytes(std::string_view s) {
+  std::string bytes;
+  s = TrimBlanks(s);
+  if (s.empty()) return bytes;
+  while (true) {
+    s = TrimBlanks(s);
+    if (s.size() < 2) return std::nullopt;
+    const int hi = HexDigit(s[0]);
+    const int lo = HexDigit(s[1]);
+    if (hi < 0 || lo < 0) return std::nullopt;
+    bytes.push_back(static_cast<char>(hi * 16 + lo));
+    s = TrimBlanks(s.substr(2));
+    if (s.empty()) return bytes;
+    if (s.front() != ',') return std::nullopt;
+    s.remove_prefix(1);
+  }
+}
+
+std::optional<std::string> DecodeUtf16Le(const std::string& bytes) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  std::u16string units;
+  for (std::size_t i = 0; i < bytes.size(); i += 2) {
+    const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    if (unit == 0) break;  // the text ends at its terminating zero
+    units.push_back(unit);
+  }
+  return Utf16ToUtf8(units);
+}
+
+std::string EncodeUtf16Le(std::string_view text) {
+  std::string bytes;
+  for (char16_t unit : Utf8ToUtf16(text)) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  bytes.append(2, '\0');
+  return bytes;
+}
+
+// The value that the data part of a value line (after "=") describes.
+std::optional<HiveValue> ParseValueData(std::string_view data) {
+  data = TrimBlanks(data);
+  if (!data.empty() && data.front() == '"') {
+    auto text = TakeQuoted(data);
+    if (!text || !TrimBlanks(data).empty()) return std::nullopt;
+    return HiveValue::string(std::move(*text));
+  }
+  if (StartsWithFolded(data, "dword:")) {
+    auto number = ParseHexNumber(TrimBlanks(data.substr(6)));
+    if (!number) return std::nullopt;
+    return HiveValue::dword(*number);
+  }
+  std::uint32_t type = static_cast<std::uint32_t>(HiveValueType::Binary);
+  if (StartsWithFolded(data, "hex:")) {
+    data.remove_prefix(4);
+  } else if (StartsWithFolded(data, "hex(")) {
+    const auto close = data.find("):");
+    if (close == std::string_view::npos) return std::nullopt;
+    auto number = ParseHexNumber(data.substr(4, close - 4));
+    if (!number) return std::nullopt;
+    type = *number;
+    data.remove_prefix(close + 2);
+  } else {
+    return std::nullopt;
+  }
+  auto bytes = ParseHexBytes(data);
+  if (!bytes) return std::nullopt;
+  const auto kind = static_cast<HiveValueType>(type);
+  if (kind == HiveValueType::String || kind == HiveValueType::ExpandString) {
+    auto text = DecodeUtf16Le(*bytes);
+    if (!text) return std::nullopt;
+    return HiveValue{kind, std::move(*text)};
+  }
+  return HiveValue{kind, std::move(*bytes)};
+}
+
+void AppendQuoted(std::string& out, std::string_view text) {
+  out.push_back('"');
+  for (char c : text) {
+    if (c == '\\' || c == '"') out.push_back('\\');
+    out.push_back(c);
+  }
+  out.push_back('"');
+}
+
+void AppendHexBytes(std::string& out, std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i > 0) out += (i % kBytesPerHexLine == 0) ? ",\\\n  " : ",";
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    out.push_back(kDigits[b >> 4]);
+    out.push_back(kDigits[b & 0xF]);
+  }
+}
+
+std::string HexTypeTag(std::uint32_t type) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), kDigits[type & 0xF]);
+    type >>= 4;
+  } while (type != 0);
+  return "hex(" + digits + "):";
+}
+
+void AppendValue(std::string& out, const std::string& name, const HiveValue& value) {
+  if (name.empty()) {
+    out.push_back('@');
+  } else {
+    AppendQuoted(out, name);
+  }
+  out.push_back('=');
+  const auto type = static_cast<std::uint32_t>(value.type);
+  if (value.isDword()) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    const std::uint32_t v = value.dwordValue();
+    out += "dword:";
+    for (int shift = 28; shift >= 0; shift -= 4) out.push_back(kDigits[(v >> shift) & 0xF]);
+  } else if (value.type == HiveValueType::String &&
+             value.data.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos) {
+    AppendQuoted(out, value.data);
+  } else if (value.type == HiveValueType::String || value.type == HiveValueType::ExpandString) {
+    out += HexTypeTag(type);
+    AppendHexBytes(out, EncodeUtf16Le(value.data));
+  } else if (value.type == HiveValueType::Binary) {
+    out += "hex:";
+    AppendHexBytes(out, value.data);
+  } else {
+    out += HexTypeTag(type);
+    AppendHexBytes(out, value.data);
+  }
+  out.push_back('\n');
+}
+
+}  // namespace
+
+bool IsValidHiveKeyPath(std::string_view path) {
+  if (path.find_first_of("\r\n") != std::string_view::npos) return false;
+  if (path.empty()) return true;
+  if (path.front() == '\\' || path.back() == '\\') return false;
+  return path.find("\\\\") == std::string_view::npos;
+}
+
+std::string FoldHiveName(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return folded;
+}
+
+const HiveValue* HiveKeyNode::find(const std::string& name) const {
+  const std::string folded = FoldHiveName(name);
+  for (const auto& [n, v] : values) {
+    if (FoldHiveName(n) == folded) return &v;
+  }
+  return nullptr;
+}
+
+void HiveKeyNode::set(const std::string& name, const HiveValue& value) {
+  const std::string folded = FoldHiveName(name);
+  for (auto& [n, v] : values) {
+    if (FoldHiveName(n) == folded) {
+      v = value;
+      return;
+    }
+  }
+  values.emplace_back(name, value);
+}
+
+HiveKeyNode* HiveTree::find(const std::string& path) {
+  auto it = keys_.find(FoldHiveName(path));
+  return it == keys_.end() ? nullptr : &it->second;
+}
+
+const HiveKeyNode* HiveTree::find(const std::string& path) const {
+  auto it = keys_.find(FoldHiveName(path));
+  return it == keys_.end() ? nullptr : &it->second;
+}
+
+HiveKeyNode& HiveTree::create(const std::string& path) {
+  // Parents first, so that every key's parent exists.
+  for (std::size_t pos = path.find('\\'); pos != std::string::npos;
+       pos = path.find('\\', pos + 1)) {
+    const std::string parent = path.substr(0, pos);
+    keys_.try_emplace(FoldHiveName(parent), HiveKeyNode{parent, {}});
+  }
+  return keys_.try_emplace(FoldHiveName(path), HiveKeyNode{path, {}}).first->second;
+}
+
+bool HiveTree::removeTree(const std::string& path) {
+  const std::string folded = FoldHiveName(path);
+  auto it = keys_.find(folded);
+  if (it == keys_.end()) return false;
+  const std::string prefix = folded.empty() ? std::string() : folded + "\\";
+  for (auto k = keys_.begin(); k != keys_.end();) {
+    if (k->first == folded || k->first.compare(0, prefix.size(), prefix) == 0) {
+      k = keys_.erase(k);
+    } else {
+      ++k;
+    }
+  }
+  return true;
+}
+
+std::vector<std::string> HiveTree::subKeyNames(const std::string& path) const {
+  const std::string folded = FoldHiveName(path);
+  const std::string prefix = folded.empty() ? std::string() : folded + "\\";
+  std::vector<std::string> names;
+  for (const auto& [key, node] : keys_) {
+    if (key.size() <= prefix.size() || key.compare(0, prefix.size(), prefix) != 0) continue;
+    if (key.find('\\', prefix.size()) != std::string::npos) continue;
+    names.push_back(node.path.substr(prefix.size()));
+  }
+  return names;
+}
+
+std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error) {
+  auto fail = [&](std::size_t lineNumber, const char* what) -> std::optional<HiveTree> {
+    if (error) *error = "line " + std::to_string(lineNumber) + ": " + what;
+    return std::nullopt;
+  };
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+
+  HiveTree tree;
+  HiveKeyNode* current = nullptr;
+  bool headerSeen = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t lineNumber = i + 1;
+    std::string_view line = TrimBlanks(lines[i]);
+    if (line.empty() || line.front() == ';') continue;
+    if (!headerSeen) {
+      if (line != kHeader) return fail(lineNumber, "not a registry export file");
+      headerSeen = true;
+      continue;
+    }
+    if (line.front() == '[') {
+      if (line.back() != ']') return fail(lineNumber, "unterminated key name");
+      std::string_view name = line.substr(1, line.size() - 2);
+      if (!StartsWithFolded(name, kRootName))
+        return fail(lineNumber, "key outside HKEY_CURRENT_USER");
+      name.remove_prefix(kRootName.size());
+      if (!name.empty()) {
+        if (name.front() != '\\') return fail(lineNumber, "key outside HKEY_CURRENT_USER");
+        name.remove_prefix(1);
+        if (name.empty()) return fail(lineNumber, "malformed key name");
+      }
+      if (!IsValidHiveKeyPath(name)) return fail(lineNumber, "malformed key name");
+      current = &tree.create(std::string(name));
+      continue;
+    }
+    if (line.front() != '"' && line.front() != '@') return fail(lineNumber, "unexpected text");
+    if (!current) return fail(lineNumber, "value outside a key");
+    std::string name;
+    if (line.front() == '@') {
+      line.remove_prefix(1);
+    } else {
+      auto quoted = TakeQuoted(line);
+      if (!quoted) return fail(lineNumber, "malformed value name");
+      name = std::move(*quoted);
+    }
+    line = TrimBlanks(line);
+    if (line.empty() || line.front() != '=') return fail(lineNumber, "missing '='");
+    line.remove_prefix(1);
+    // Hex lists continue on the next line after a trailing backslash.
+    std::string data(line);
+    while (!data.empty() && data.back() == '\\' && StartsWithFolded(TrimBlanks(data), "hex")) {
+      if (i + 1 >= lines.size()) return fail(lineNumber, "unterminated hex list");
+      data.pop_back();
+      data += TrimBlanks(lines[++i]);
+    }
+    auto value = ParseValueData(data);
+    if (!value) return fail(lineNumber, "malformed value data");
+    current->set(name, *value);
+  }
+  if (!headerSeen) return fail(1, "empty file");
+  return tree;
+}
+
+std::string FormatHiveText(const HiveTree& tree) {
+  std::string out(kHeader);
+  out += "\n";
+  for (const auto& [folded, node] : tree.keys()) {
+    out += "\n[";
+    out += kRootName;
+    if (!node.path.empty()) {
+      out += "\\";
+      out += node.path;
+    }
+    out += "]\n";
+    for (const auto& [name, value] : node.values) AppendValue(out, name, value);
+  }
+  return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    if (b0 < 0x80) {
+      out.push_back(b0);
+      ++i;
+      continue;
+    }
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+      length = 2, cp = b0 & 0x1F, minimum = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+      length = 3, cp = b0 & 0x0F, minimum = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+      length = 4, cp = b0 & 0x07, minimum = 0x10000;
+    }
+    bool valid = length > 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const auto b = static_cast<unsigned char>(text[i + k]);
+      if ((b & 0xC0) != 0x80) valid = false;
+      cp = (cp << 6) | (b & 0x3F);
+    }
+    if (valid && (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
+    if (!valid) {
+      out.push_back(static_cast<char16_t>(0xDC00 + b0));  // the stray byte, kept
+      ++i;
+      continue;
+    }
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(cp));
+    }
+    i += length;
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xDC80 && cp <= 0xDCFF) {
+      out.push_back(static_cast<char>(cp - 0xDC00));  // a byte kept from invalid UTF-8
+      continue;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
+
+}  // namespace qorl

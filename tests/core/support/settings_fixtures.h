@@ -1,0 +1,87 @@
+#pragma once
+// Helpers for the settings, command-line and version tests: a temporary folder that is removed
+// afterwards, a message recorder, and whole-file reading and writing. Tests point every hive at
+// a temporary folder, never at the user's real settings.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/list/message_service.h"
+
+namespace qorl::settings_test {
+
+class SettingsTempFolder {
+ public:
+  SettingsTempFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "qorl-settings-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
+    path_ = pattern;
+  }
+  ~SettingsTempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  SettingsTempFolder(const SettingsTempFolder&) = delete;
+  SettingsTempFolder& operator=(const SettingsTempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct RecordedMessage {
+  enum class Kind { Warning, Information, Error, Confirm };
+  Kind kind;
+  std::string text;
+};
+
+class SettingsMessages final : public MessageService {
+ public:
+  void warning(const std::string& text) override { add(RecordedMessage::Kind::Warning, text); }
+  void information(const std::string& text) override {
+    add(RecordedMessage::Kind::Information, text);
+  }
+  void error(const std::string& text) override { add(RecordedMessage::Kind::Error, text); }
+  bool confirm(const std::string& text) override {
+    add(RecordedMessage::Kind::Confirm, text);
+    return true;
+  }
+
+  const std::vector<RecordedMessage>& all() const { return messages_; }
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages_) out.push_back(m.text);
+    return out;
+  }
+  bool empty() const { return messages_.empty(); }
+  void clear() { messages_.clear(); }
+
+ private:
+  void add(RecordedMessage::Kind kind, const std::string& text) {
+    messages_.push_back({kind, text});
+  }
+  std::vector<RecordedMessage> messages_;
+};
+
+inline void WriteWholeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+inline std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace qorl::settings_test
