@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/user_hive.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box_service.h"
-#include "gui/app/settings_storage.h"
 #include "gui/app/startup.h"
 
 int main(int argc, char* argv[]) {
@@ -22,12 +22,12 @@ int main(int argc, char* argv[]) {
   environment.programDir = programDir;
   qorl::gui::MessageBoxService messages;
   environment.messages = &messages;
-  qorl::gui::MemorySettingsStorage storage;
-  environment.storage = &storage;
+  std::unique_ptr<qorl::SettingsHive> hive = qorl::OpenUserHive();
+  environment.hive = hive.get();
 
-  qorl::gui::RunFlags flags;
-  std::unique_ptr<qorl::gui::TFormMain> window = qorl::gui::StartViewer(environment, flags);
+  qorl::RunState run;
+  std::unique_ptr<qorl::gui::TFormMain> window = qorl::gui::StartViewer(environment, run);
   messages.setParent(window.get());
-  if (flags.quitRequested) return 0;
+  if (run.quitRequested) return 0;
   return QApplication::exec();
 }

@@ -114,7 +114,7 @@ class LayoutTest : public QObject {
     QVERIFY(grid->actions().contains(w.action(Command::HeaderTopicsHeaderDefWidth)));
     QVERIFY(grid->horizontalHeader()->actions().contains(
         w.action(Command::HeaderTopicsHeaderDefWidth)));
-    QCOMPARE(w.currentSettings().topicsColWidth, 140);
+    QCOMPARE(w.currentConfig().TopicsColWidth, 140);
   }
 
   void hintsReachTheLastPanelOnlyWhileActive() {

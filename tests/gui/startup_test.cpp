@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <QLabel>
+#include "gui/app/main_panel.h"
 #include "gui/app/main_window.h"
 #include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
@@ -17,6 +18,7 @@
 
 using namespace qorl;
 using namespace qorl::gui;
+using qorl::test::RecordingMessages;
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -29,52 +31,86 @@ class StartupTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   }
-  static ViewerSettings storedSettings() {
-    ViewerSettings s;
-    s.askExit = true;
-    s.topicsColWidth = 200;
-    s.singleClickView = false;
-    s.loadTopicsDirect = false;
-    return s;
+  static ConfigRecord storedConfig() {
+    ConfigRecord c;
+    c.AskExit = true;
+    c.TopicsColWidth = 200;
+    c.SingleClickView = false;
+    return c;
+  }
+  static WindowPlacement normalPlacement(int left, int top, int right, int bottom) {
+    WindowPlacement p;
+    p.rect = {left, top, right, bottom};
+    p.state = kWindowNormal;
+    return p;
   }
 
  private slots:
   void configClearStartsFromDefaultsMaximized() {
     test::ViewerFixture f;
-    f.storage.save(storedSettings(), WindowPlacementValues{10, 10, 400, 300, false});
+    f.store(storedConfig(), normalPlacement(10, 10, 400, 300));
     TFormMain& w = f.start({"/CONFIGCLEAR"});
     QVERIFY(w.windowState() & Qt::WindowMaximized);
-    QVERIFY(!w.settings().askExit);
-    QCOMPARE(w.settings().topicsColWidth, 140);
+    QVERIFY(!w.config().AskExit);
+    QCOMPARE(w.config().TopicsColWidth, 140);
     QCOMPARE(w.grid()->columnWidth(0), 140);
     QVERIFY(w.browseState().options.singleClickView);
-    // Written again at exit.
+    // Written again at exit, with the defaults.
     w.close();
-    QCOMPARE(f.storage.saves(), 2);
+    QVERIFY(!f.storedConfig().AskExit);
+    QCOMPARE(f.storedConfig().TopicsColWidth, 140);
   }
 
   void storedSettingsAndPlacementApply() {
     test::ViewerFixture f;
-    f.storage.save(storedSettings(), WindowPlacementValues{10, 20, 410, 320, false});
+    f.store(storedConfig(), normalPlacement(10, 20, 410, 320));
     TFormMain& w = f.start();
     QVERIFY(!(w.windowState() & Qt::WindowMaximized));
     QCOMPARE(w.geometry().width(), 400);
     QCOMPARE(w.grid()->columnWidth(0), 200);
     QVERIFY(!w.browseState().options.singleClickView);
-    QVERIFY(w.settings().askExit);
+    QVERIFY(w.config().AskExit);
+  }
+
+  void layoutValuesRoundTrip() {
+    for (bool toolBarVisible : {true, false}) {
+      test::ViewerFixture f;
+      LayoutState layout;
+      layout.firstBandId = 1;
+      layout.secondBandBreak = true;
+      layout.toolBarCategoriesWidth = 300;
+      layout.toolBarWidth = 250;
+      layout.toolBarVisible = toolBarVisible;
+      layout.statusBarVisible = false;
+      ConfigRecord config;
+      config.TopicsHeightPerc = 0.25;
+      f.store(config, normalPlacement(10, 10, 700, 500), layout);
+      TFormMain& w = f.start();
+      QVERIFY(w.statusPanels()->isHidden());
+      QCOMPARE(w.mainPanel()->topicsShare(), 0.25);
+      QCOMPARE(w.currentLayout(), layout);
+      w.close();
+      RecordingMessages ignored;
+      LayoutValues values;
+      ConfigRecord read;
+      LoadSettings(f.hive, 2, values, read, ignored);
+      QCOMPARE(WithStoredValues(LayoutState{}, values), layout);
+      QCOMPARE(read.TopicsHeightPerc, 0.25);
+    }
   }
 
   void quitEndsWithoutWritingAndNeedsAPrefix() {
     for (const char* word : {"/quit", "-Quit", "/QUIT"}) {
       test::ViewerFixture f;
       f.start({word});
-      QVERIFY(f.flags.quitRequested);
+      QVERIFY(f.run.quitRequested);
       f.window.reset();  // the program ends without closing the window
-      QCOMPARE(f.storage.saves(), 0);
+      QCOMPARE(f.hive.writeCount(), std::size_t(0));
+      QVERIFY(!QFile::exists(f.configDir.filePath("Qorl Viewer.reg")));
     }
     test::ViewerFixture f;
     f.start({"QUIT", "SOMEFILE.LST"});
-    QVERIFY(!f.flags.quitRequested);
+    QVERIFY(!f.run.quitRequested);
     QVERIFY(f.messages.entries.empty());
   }
 
@@ -85,9 +121,9 @@ class StartupTest : public QObject {
     QCOMPARE(f.messages.entries[0].kind, std::string("warning"));
     QCOMPARE(f.messages.entries[0].text, std::string("Unknown commandline parameter(s) !"));
     QVERIFY(w.browseState().options.policy.loadTopicsDirect);
-    QVERIFY(!f.flags.noSave);
+    QVERIFY(!f.run.noSave);
     w.close();
-    QCOMPARE(f.storage.saves(), 1);
+    QVERIFY(f.storedConfig().LoadTopicsDirect);  // settings written at exit
 
     for (const char* word : {"-", "/", "/INDEXNOUSE=1"}) {
       test::ViewerFixture g;
@@ -100,49 +136,50 @@ class StartupTest : public QObject {
     test::ViewerFixture f;
     TFormMain& w = f.start({"/NOREGISTRY"});
     w.close();
-    QCOMPARE(f.storage.saves(), 0);
+    QCOMPARE(f.hive.writeCount(), std::size_t(0));
 
     test::ViewerFixture g;
-    g.storage.save(storedSettings(), WindowPlacementValues{10, 10, 400, 300, false});
+    g.store(storedConfig(), normalPlacement(10, 10, 400, 300));
     TFormMain& asking = g.start();
     g.messages.confirmReply = false;
     QVERIFY(!asking.close());
     QCOMPARE(g.messages.entries.back().text, std::string("Exit Qorl Viewer ?"));
-    QCOMPARE(g.storage.saves(), 1);  // only the one made by the test
+    const std::size_t writes = g.hive.writeCount();  // only those made by the test
+    asking.config().DefStartupDir = "/";
     g.messages.confirmReply = true;
     QVERIFY(asking.close());
-    QCOMPARE(g.storage.saves(), 2);
+    QVERIFY(g.hive.writeCount() > writes);
+    QCOMPARE(g.storedConfig().DefStartupDir, std::string("/"));
   }
 
   void startupListOpensAndIsRemembered() {
     const QString list = test::WriteList(lists_.path(), "PORTS.LST", test::MixedTopics(2));
     test::ViewerFixture f;
-    ViewerSettings s;
-    s.defStartupList = list.toStdString();
-    s.reloadLastOpenList = true;
-    f.storage.save(s, WindowPlacementValues{});
+    ConfigRecord s;
+    s.DefStartupList = list.toStdString();
+    s.ReloadLastOpenList = true;
+    f.store(s);
     TFormMain& w = f.start();
     QCOMPARE(w.windowTitle(), QString("Qorl Viewer - PORTS.LST"));
     QCOMPARE(w.browseState().listKind, 2);
-    w.browseState().options.singleClickView = true;
     w.close();
-    QCOMPARE(w.settings().defStartupList, list.toStdString());
+    QCOMPARE(f.storedConfig().DefStartupList, list.toStdString());
 
     // With no list open at exit the start-up list is forgotten.
     test::ViewerFixture g;
-    g.storage.save(s, WindowPlacementValues{});
+    g.store(s);
     TFormMain& other = g.start();
     other.updateCommands();
     other.action(Command::FileClose)->trigger();
     other.close();
-    QCOMPARE(other.settings().defStartupList, std::string());
+    QCOMPARE(g.storedConfig().DefStartupList, std::string());
   }
 
   void missingStartupListKeepsItsName() {
     test::ViewerFixture f;
-    ViewerSettings s;
-    s.defStartupList = (lists_.path() + "/INTERRUP.LST").toStdString();
-    f.storage.save(s, WindowPlacementValues{});
+    ConfigRecord s;
+    s.DefStartupList = (lists_.path() + "/INTERRUP.LST").toStdString();
+    f.store(s);
     TFormMain& w = f.start();
     QVERIFY(f.messages.entries.empty());
     QCOMPARE(w.windowTitle(), QString("Qorl Viewer"));
@@ -155,7 +192,7 @@ class StartupTest : public QObject {
   void helpFileDecidesTheHelpCommand() {
     test::ViewerFixture absent;
     TFormMain& w = absent.start();
-    QVERIFY(!absent.flags.helpAvailable);
+    QVERIFY(!absent.run.helpAvailable);
     QVERIFY(!w.action(Command::HelpHelpIndex)->isVisible());
     QMenu* help = w.findChild<QMenu*>("MenuHelp");
     QVERIFY(help);
@@ -167,7 +204,7 @@ class StartupTest : public QObject {
     writeFile(present.programDir.filePath("QORLVIEW.html"),
               "<html><body><a name=\"1000\"></a>Contents</body></html>");
     TFormMain& v = present.start();
-    QVERIFY(present.flags.helpAvailable);
+    QVERIFY(present.run.helpAvailable);
     QVERIFY(v.action(Command::HelpHelpIndex)->isVisible());
     QVERIFY(v.action(Command::HelpHelpIndex)->isEnabled());
     v.action(Command::HelpHelpIndex)->trigger();

@@ -68,7 +68,7 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   list_ = new ListController(state_, widgets, *busy_, messages_, *categories_, *grid_, this);
   connectCommands();
   help_ = new HelpWindow(this);
-  applySettings(settings_);
+  applyConfig(config_);
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
     connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TFormMain::updateCommands);
@@ -305,52 +305,74 @@ void TFormMain::applyScale(double dpi) {
   statusBar_->setFont(font);
 }
 
-void TFormMain::applySettings(const ViewerSettings& settings) {
-  settings_ = settings;
-  placeToolBars(settings.band0Id == 1 ? 1 : 0, settings.band1Break);
-  toolBar_->setVisible(settings.toolBarVisible);
-  gridView_->horizontalHeader()->setVisible(settings.topicsHeaderVisible);
-  panelCurrentTopicHeader_->setVisible(settings.panelCurrentTopicHeaderVisible);
-  statusBar_->setVisible(settings.statusBarVisible);
-  mainPanel_->setTopicsShare(settings.topicsHeightPerc);
+void TFormMain::applyLayout(const LayoutValues& values) {
+  layout_ = WithStoredValues(layout_, values);
+  placeToolBars(layout_.firstBandId == 1 ? 1 : 0, layout_.secondBandBreak);
+  toolBar_->setVisible(layout_.toolBarVisible);
+  gridView_->horizontalHeader()->setVisible(layout_.topicsHeaderVisible);
+  panelCurrentTopicHeader_->setVisible(layout_.panelCurrentTopicHeaderVisible);
+  statusBar_->setVisible(layout_.statusBarVisible);
+}
 
-  QFont topicFont(QString::fromStdString(settings.fontName));
-  topicFont.setPointSize(settings.fontSize > 0 ? settings.fontSize : 8);
+void TFormMain::applyConfig(const ConfigRecord& config) {
+  config_ = config;
+  mainPanel_->setTopicsShare(config.TopicsHeightPerc);
+  QFont topicFont(QString::fromStdString(config.topicFontName));
+  topicFont.setPointSize(config.topicFontSize > 0 ? config.topicFontSize : 8);
   currentTopic_->setFont(topicFont);
   gridView_->applyFont(topicFont, dpi_);
-  gridView_->gridDelegate()->setShowCategoryChar(settings.showCategoryChar);
+  gridView_->gridDelegate()->setShowCategoryChar(config.ShowCategoryChar);
 
-  state_.options.singleClickView = settings.singleClickView;
-  state_.options.doubleClickZoom = settings.doubleClickZoom;
-  state_.options.onlyParseLst = settings.onlyParseLst;
-  state_.options.policy.dontUseIndexFile = settings.dontUseIndexFile;
-  state_.options.policy.loadTopicsDirect = settings.loadTopicsDirect;
+  state_.options.singleClickView = config.SingleClickView;
+  state_.options.doubleClickZoom = config.DoubleClickZoom;
+  state_.options.onlyParseLst = config.OnlyParseLST;
+  state_.options.policy.dontUseIndexFile = config.DontUseIndexFile;
+  state_.options.policy.loadTopicsDirect = config.LoadTopicsDirect;
   mainPanel_->relayout();
 }
 
-ViewerSettings TFormMain::currentSettings() const {
-  ViewerSettings s = settings_;
-  const bool toolBarFirst =
-      toolBarArea(toolBar_) == Qt::TopToolBarArea &&
-      (toolBar_->y() < toolBarCategories_->y() ||
-       (toolBar_->y() == toolBarCategories_->y() && toolBar_->x() < toolBarCategories_->x()));
-  s.band0Id = toolBarFirst ? 1 : 0;
-  s.band1Break = toolBarBreak(toolBarFirst ? toolBarCategories_ : toolBar_);
-  s.toolBarVisible = !toolBar_->isHidden();
-  s.topicsHeaderVisible = !gridView_->horizontalHeader()->isHidden();
-  s.panelCurrentTopicHeaderVisible = !panelCurrentTopicHeader_->isHidden();
-  s.statusBarVisible = !statusBar_->isHidden();
-  s.topicsHeightPerc = mainPanel_->topicsShare();
-  s.topicsColWidth = gridView_->columnWidth(0);
-  s.fontName = currentTopic_->font().family().toStdString();
-  s.fontSize = currentTopic_->font().pointSize();
-  s.singleClickView = state_.options.singleClickView;
-  s.doubleClickZoom = state_.options.doubleClickZoom;
-  s.onlyParseLst = state_.options.onlyParseLst;
-  s.dontUseIndexFile = state_.options.policy.dontUseIndexFile;
-  s.loadTopicsDirect = state_.options.policy.loadTopicsDirect;
-  s.showCategoryChar = gridView_->gridDelegate()->showCategoryChar();
-  return s;
+ConfigRecord TFormMain::currentConfig() const {
+  ConfigRecord c = config_;
+  c.TopicsHeightPerc = mainPanel_->topicsShare();
+  c.TopicsColWidth = gridView_->columnWidth(0);
+  c.topicFontName = currentTopic_->font().family().toStdString();
+  c.topicFontSize = currentTopic_->font().pointSize();
+  c.SingleClickView = state_.options.singleClickView;
+  c.DoubleClickZoom = state_.options.doubleClickZoom;
+  c.OnlyParseLST = state_.options.onlyParseLst;
+  c.DontUseIndexFile = state_.options.policy.dontUseIndexFile;
+  c.LoadTopicsDirect = state_.options.policy.loadTopicsDirect;
+  c.ShowCategoryChar = gridView_->gridDelegate()->showCategoryChar();
+  return c;
+}
+
+LayoutState TFormMain::currentLayout() const {
+  LayoutState l = layout_;
+  // Qt's tool bars keep their width to their contents; the stored widths go back as read.
+  // The band order and break as the user left them; before the bars are laid out, as applied.
+  if (toolBar_->isVisible() && toolBarCategories_->isVisible()) {
+    const bool toolBarFirst =
+        toolBar_->y() < toolBarCategories_->y() ||
+        (toolBar_->y() == toolBarCategories_->y() && toolBar_->x() < toolBarCategories_->x());
+    l.firstBandId = toolBarFirst ? 1 : 0;
+    l.secondBandBreak = toolBarBreak(toolBarFirst ? toolBarCategories_ : toolBar_);
+  }
+  l.toolBarVisible = !toolBar_->isHidden();
+  l.topicsHeaderVisible = !gridView_->horizontalHeader()->isHidden();
+  l.panelCurrentTopicHeaderVisible = !panelCurrentTopicHeader_->isHidden();
+  l.statusBarVisible = !statusBar_->isHidden();
+  return l;
+}
+
+WindowPlacement TFormMain::currentPlacement() const {
+  WindowPlacement placement;
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  placement.rect = {normal.left(), normal.top(), normal.left() + normal.width(),
+                    normal.top() + normal.height()};
+  placement.state = isMaximized()   ? kWindowMaximized
+                    : isMinimized() ? kWindowMinimized
+                                    : kWindowNormal;
+  return placement;
 }
 
 void TFormMain::setHelpFile(const QString& path) {
@@ -364,7 +386,7 @@ void TFormMain::applyMinimumSize() {
 }
 
 void TFormMain::applyColumnWidths() {
-  gridView_->setColumnWidth(0, settings_.topicsColWidth);
+  gridView_->setColumnWidth(0, config_.TopicsColWidth);
   fitColumns();
 }
 
@@ -436,7 +458,7 @@ bool TFormMain::event(QEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-  if (settings_.askExit && !messages_.confirm(std::string("Exit ") + kProgramTitle + " ?")) {
+  if (config_.AskExit && !messages_.confirm(std::string("Exit ") + kProgramTitle + " ?")) {
     event->ignore();
     return;
   }

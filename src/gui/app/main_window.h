@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "core/app/enabling_rules.h"
+#include "core/settings/settings_store.h"
 #include "gui/app/command_actions.h"
-#include "gui/app/viewer_settings.h"
 #include "gui/browse/browse_state.h"
 
 class QFrame;
@@ -46,11 +46,16 @@ class TFormMain : public QMainWindow {
   // Screen scaling for a logical resolution other than 96 pixels per inch.
   void applyScale(double dpi);
   double dpi() const { return dpi_; }
-  // Settings read at start: the layout of the bars and panels, then the configuration.
-  void applySettings(const ViewerSettings& settings);
-  // The settings as they stand now, for writing at exit.
-  ViewerSettings currentSettings() const;
-  ViewerSettings& settings() { return settings_; }
+  // Settings read at start: the stored layout values of the bars and panels, then the
+  // configuration record.
+  void applyLayout(const LayoutValues& values);
+  void applyConfig(const ConfigRecord& config);
+  // The configuration record; the browsing options and the topic font are read back into it by
+  // currentConfig().
+  ConfigRecord& config() { return config_; }
+  ConfigRecord currentConfig() const;
+  LayoutState currentLayout() const;
+  WindowPlacement currentPlacement() const;
   void setHelpFile(const QString& path);
   bool helpAvailable() const { return helpAvailable_; }
   // The least window size: band minimum width + 25 by 180.
@@ -103,7 +108,8 @@ class TFormMain : public QMainWindow {
   void showHelp();
 
   MessageService& messages_;
-  ViewerSettings settings_;
+  ConfigRecord config_;
+  LayoutState layout_;
   BrowseState state_;
   CommandActions actions_;
   double dpi_ = 96.0;

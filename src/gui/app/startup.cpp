@@ -7,11 +7,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/app/command_line.h"
+#include "core/app/program_version.h"
 #include "core/browse/categories.h"
 #include "core/browse/status_panels.h"
 #include "core/list/message_service.h"
+#include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
-#include "gui/app/settings_storage.h"
 #include "gui/browse/browse_state.h"
 #include "gui/list/list_controller.h"
 
@@ -37,36 +39,6 @@ int KindOfName(const std::string& path) {
   return 0;
 }
 
-// The command-line words: "-" or "/" and a word of the table; anything else after a prefix is
-// error 10, which stops the parsing. Arguments without a prefix are ignored.
-void ApplyCommandLine(const StartupEnvironment& env, ViewerSettings& settings, RunFlags& flags) {
-  for (const std::string& argument : env.arguments) {
-    if (argument.empty()) continue;
-    const std::string s = Upper(argument);
-    if (s[0] != '-' && s[0] != '/') continue;
-    const std::string word = s.substr(1);
-    if (word == "INDEXUSE") {
-      settings.dontUseIndexFile = false;
-      settings.loadTopicsDirect = false;
-    } else if (word == "INDEXNOUPDATE") {
-      settings.dontUseIndexFile = true;
-      settings.loadTopicsDirect = false;
-    } else if (word == "INDEXNOUSE" || word == "NOINDEX") {
-      settings.dontUseIndexFile = false;
-      settings.loadTopicsDirect = true;
-    } else if (word == "CONFIGNOSAVE" || word == "NOREGISTRY") {
-      flags.noSave = true;
-    } else if (word == "CONFIGCLEAR") {
-      env.storage->clear();
-    } else if (word == "QUIT") {
-      flags.quitRequested = true;
-    } else {
-      env.messages->warning("Unknown commandline parameter(s) !");
-      return;
-    }
-  }
-}
-
 void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return;
@@ -79,13 +51,13 @@ void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
 
 // DefStartupDir becomes the current directory when it is a folder, else it is cleared; the
 // lists folder is the current directory with a trailing '/'.
-std::string FixListsFolder(ViewerSettings& settings) {
-  if (!settings.defStartupDir.empty()) {
+std::string FixListsFolder(ConfigRecord& config) {
+  if (!config.DefStartupDir.empty()) {
     std::error_code error;
-    if (std::filesystem::is_directory(settings.defStartupDir, error)) {
-      std::filesystem::current_path(settings.defStartupDir, error);
+    if (std::filesystem::is_directory(config.DefStartupDir, error)) {
+      std::filesystem::current_path(config.DefStartupDir, error);
     } else {
-      settings.defStartupDir.clear();
+      config.DefStartupDir.clear();
     }
   }
   std::error_code error;
@@ -94,70 +66,69 @@ std::string FixListsFolder(ViewerSettings& settings) {
   return folder;
 }
 
-void Shutdown(TFormMain& window, SettingsStorage& storage, const RunFlags& flags) {
+void Shutdown(TFormMain& window, SettingsHive& hive, std::int32_t major, const RunState& run,
+              MessageService& messages) {
   BrowseState& state = window.browseState();
   state.session.close();
-  ViewerSettings settings = window.currentSettings();
-  if (settings.reloadLastOpenList) settings.defStartupList = state.listPath;
-  window.settings() = settings;
-  if (flags.noSave) return;
-  WindowPlacementValues placement;
-  const QRect normal =
-      window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
-  placement.left = normal.left();
-  placement.top = normal.top();
-  placement.right = normal.left() + normal.width();
-  placement.bottom = normal.top() + normal.height();
-  placement.maximized = window.isMaximized();
-  storage.save(settings, placement);
+  ConfigRecord config = window.currentConfig();
+  if (config.ReloadLastOpenList) config.DefStartupList = state.listPath;
+  window.config() = config;
+  if (run.noSave) return;
+  SaveSettings(hive, major, window.currentPlacement(), window.currentLayout(), config, messages);
 }
 
 }  // namespace
 
-std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunFlags& flags) {
-  // Phase A: command line (error 10 before the window appears), then the placement.
-  ViewerSettings settings;
-  ApplyCommandLine(env, settings, flags);
+std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& run) {
+  MessageService& messages = *env.messages;
+  SettingsHive& hive = *env.hive;
+  // Phase A: version, command line (error 10 before the window appears), placement.
+  const std::int32_t major = ReadVersion().major;
+  ConfigRecord config;
+  if (ParseCommandLine(env.arguments, config, run, hive, major, messages).errorCode != 0)
+    messages.warning("Unknown commandline parameter(s) !");
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-  WindowPlacementValues placement =
-      env.storage->loadPlacement(screenRect.width(), screenRect.height());
-  if (placement.left > screenRect.width()) placement.left = screenRect.width() - 50;
-  if (placement.top > screenRect.height()) placement.top = screenRect.height() - 50;
+  const WindowPlacement placement = LoadWindowPlacement(
+      hive, major, ScreenSize{screenRect.width(), screenRect.height()}, messages);
 
-  auto window = std::make_unique<TFormMain>(*env.messages);
-  window->setGeometry(placement.left, placement.top, placement.right - placement.left,
-                      placement.bottom - placement.top);
-  if (placement.maximized) window->setWindowState(Qt::WindowMaximized);
+  auto window = std::make_unique<TFormMain>(messages);
+  window->setGeometry(placement.rect.left, placement.rect.top, placement.rect.width(),
+                      placement.rect.height());
+  if (placement.maximized()) window->setWindowState(Qt::WindowMaximized);
 
   // Phase B.
   const double dpi = env.dpi > 0 ? env.dpi : (screen ? screen->logicalDotsPerInch() : 96.0);
   window->applyScale(dpi);
-  env.storage->load(settings);
-  window->applySettings(settings);
+  LayoutValues layout;
+  LoadSettings(hive, major, layout, config, messages);
+  window->applyLayout(layout);
+  window->applyConfig(config);
   window->setWindowTitle(QString::fromUtf8(kProgramTitle));
   window->setHelpFile(QString::fromStdString(env.programDir + kHelpFileName));
-  flags.helpAvailable = window->helpAvailable();
+  run.helpAvailable = window->helpAvailable();
   window->applyMinimumSize();
   LoadCategoryDescriptions(env.programDir + kCategoryFileName, window->browseState());
   window->applyColumnWidths();
-  flags.listsFolder = FixListsFolder(window->settings());
+  run.listsFolder = FixListsFolder(window->config());
   BrowseState& state = window->browseState();
-  state.listPath = window->settings().defStartupList;
+  state.listPath = window->config().DefStartupList;
   state.listKind = KindOfName(state.listPath);
 
-  SettingsStorage* storage = env.storage;
-  RunFlags* runFlags = &flags;
-  window->setShutdownHandler(
-      [storage, runFlags](TFormMain& w) { Shutdown(w, *storage, *runFlags); });
+  SettingsHive* hivePtr = env.hive;
+  MessageService* messagesPtr = env.messages;
+  RunState* runPtr = &run;
+  window->setShutdownHandler([hivePtr, major, runPtr, messagesPtr](TFormMain& w) {
+    Shutdown(w, *hivePtr, major, *runPtr, *messagesPtr);
+  });
 
   window->show();
   window->setWindowShown(true);
-  flags.windowShown = true;
+  run.windowShown = true;
   window->repaint();
 
   std::error_code error;
-  const std::string& startupList = window->settings().defStartupList;
+  const std::string startupList = window->config().DefStartupList;
   if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error))
     window->listController().openList(startupList);
   return window;

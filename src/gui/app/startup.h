@@ -8,38 +8,32 @@
 #include <string>
 #include <vector>
 
+#include "core/app/run_state.h"
+
 namespace qorl {
 class MessageService;
-}
+class SettingsHive;
+}  // namespace qorl
 
 namespace qorl::gui {
 
-class SettingsStorage;
 class TFormMain;
 
 struct StartupEnvironment {
   std::vector<std::string> arguments;  // the command line without the program name
   std::string programDir;              // folder of the program file, ending in '/'
   MessageService* messages = nullptr;
-  SettingsStorage* storage = nullptr;
-  double dpi = 0;  // logical pixels per inch; 0 takes the screen's
-};
-
-// Run state of one run, never stored.
-struct RunFlags {
-  bool noSave = false;
-  bool quitRequested = false;
-  bool helpAvailable = false;
-  bool windowShown = false;
-  std::string listsFolder;  // absolute, ending in '/'
+  SettingsHive* hive = nullptr;  // the settings store
+  double dpi = 0;                // logical pixels per inch; 0 takes the screen's
 };
 
 // Help file and category descriptions beside the program.
 inline constexpr const char* kHelpFileName = "QORLVIEW.html";
 inline constexpr const char* kCategoryFileName = "CATDESC.INI";
 
-// Runs the start-up and returns the shown main window. With QUIT the caller ends the program
-// right away instead of running the event loop: no shutdown steps run and nothing is written.
-std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& environment, RunFlags& flags);
+// Runs the start-up and returns the shown main window; run holds the run's flags. With QUIT the
+// caller ends the program right away instead of running the event loop: no shutdown steps run
+// and nothing is written.
+std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& environment, RunState& run);
 
 }  // namespace qorl::gui
