@@ -75,7 +75,11 @@ std::string InterruptKey(std::string_view r, std::string_view currentIdentifier)
   for (const Register& reg : kRegisters) {
     if (const std::size_t at = r.find(reg.marker); at != npos) {
       key += reg.marker.substr(0, 2);
-      key += After(r, at, 3, reg.digits);
+      // A value may have fewer digits than its register holds (SF=06h next to SF=8086h); the
+      // hex suffix is never part of an identifier, so the value ends at it.
+      std::string_view value = After(r, at, 3, reg.digits);
+      value = value.substr(0, value.find('h'));
+      key += value;
       break;
     }
   }

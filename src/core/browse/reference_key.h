@@ -32,7 +32,8 @@ struct ReferenceKey {
 // currentIdentifier: the identifier of the topic on view; its first two characters name the
 // interrupt of relative INTERRUP.LST references such as "AX=4B00h".
 // The leading words ("INT", "PORT ", ...) are compared upper-cased; register names such as "AH="
-// only as written, in capitals.
+// only as written, in capitals. A register value ends at its 'h' suffix, so that the two-digit
+// sub-functions "AH=E3h/SF=01h" find "21E3  SF01" as the four-digit ones "SF=8086h" do.
 ReferenceKey ResolveReference(std::string_view reference, int listKind,
                               std::string_view currentIdentifier);
 

@@ -50,6 +50,11 @@ TEST(ResolveReference, InterruptListFunctionsAndRegisters) {
   EXPECT_EQ(KeyOf("INT 2F/AX=1234h/SI=4321h", 1), "2F1234SI4321");
   EXPECT_EQ(KeyOf("INT 2F/AX=1234h/SF=0001h", 1), "2F1234SF0001");
   EXPECT_EQ(KeyOf("INT 2F/AX=1234h/DI=4321h", 1), "2F1234DI4321");
+  // Register values end at their 'h': short sub-functions do not drag the suffix into the key.
+  EXPECT_EQ(KeyOf("INT 21/AH=E3h/SF=01h", 1), "21E3  SF01");
+  EXPECT_EQ(KeyOf("AX=F211h/SF=06h", 1, "15"), "15F211SF06");
+  EXPECT_EQ(KeyOf("INT 1A/AX=B10Ah/SF=8086h", 1), "1AB10ASF8086");
+  EXPECT_EQ(KeyOf("INT 21/AX=5D0Ah/BX=12h/CX=9h", 1), "215D0ABX12");
   // Ranges past the end are cut.
   EXPECT_EQ(KeyOf("INT 2", 1), "2    ");
   EXPECT_EQ(KeyOf("INT 21/AX=4B", 1), "214B");

@@ -88,6 +88,8 @@ TEST_P(RealListReferences, OfferedItemsResolveOrGiveAMessage) {
     for (const std::string& entry : unresolved) std::cout << " [" << entry << "]";
   }
   std::cout << "\n";
+  // Release 61 resolves at least 95% in every list; a broken key shape shows up here first.
+  EXPECT_GE(found * 100, total * 90) << list.name;
 }
 
 std::string ListCaseName(const ::testing::TestParamInfo<ListCase>& param) {
