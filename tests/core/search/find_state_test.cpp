@@ -8,55 +8,43 @@
 namespace qorl {
 namespace {
 
+using Strings = std::vector<std::string>;
+
 TEST(FindHistory, KeepsNineteenMostRecentAndComparesOnlyTheFirst) {
   FindHistory history;
-  history.add("INT");
-  history.add("INT");
-  EXPECT_EQ(history.entries(), std::vector<std::string>{"INT"});
-  history.add("int");  // exact comparison
-  history.add("INT");  // alternating texts are added each time
-  EXPECT_EQ(history.entries(), (std::vector<std::string>{"INT", "int", "INT"}));
-
-  FindHistory full;
-  for (int i = 0; i < 19; ++i) full.add(std::to_string(i));
-  EXPECT_EQ(full.entries().size(), 19u);
-  EXPECT_EQ(full.entries().back(), "0");
-  full.add("new");
-  EXPECT_EQ(full.entries().size(), 19u);
-  EXPECT_EQ(full.entries().front(), "new");
-  EXPECT_EQ(full.entries().back(), "1");  // the oldest is gone
+  for (const char* text : {"INT", "INT", "int", "INT"}) history.add(text);
+  EXPECT_EQ(history.entries(), (Strings{"INT", "int", "INT"}));  // exact, first entry only
+  for (int i = 0; i < 16; ++i) history.add(std::to_string(i));
+  EXPECT_EQ(history.entries().size(), 19u);
+  history.add("new");
+  EXPECT_EQ(history.entries().size(), 19u);
+  EXPECT_EQ(history.entries().front(), "new");
+  EXPECT_EQ(history.entries().back(), "int");  // the oldest is gone
 }
 
-TEST(FindState, DialogRemembersValuesAndCancelPutsThemBack) {
+TEST(FindState, CancelRestoresAndFindKeepsTheDialogValues) {
   FindState state;
   EXPECT_EQ(state.values().scope, FindScope::None);
-  EXPECT_TRUE(state.searchAgainShowsDialog());
-
+  EXPECT_TRUE(state.searchAgainShowsDialog());  // F3 before any text opens the dialog
   state.dialogShown();
   EXPECT_EQ(state.values().scope, FindScope::CurrentCategoryTitles);
-  EXPECT_TRUE(state.restoreOnClose());
-  state.values().text = "abc";
-  state.values().scope = FindScope::CurrentTopic;
-  state.values().caseSensitive = true;
+  state.values() = {"abc", FindScope::CurrentTopic, true, true};
   state.dialogClosed();  // Cancel
   EXPECT_EQ(state.values(), (FindValues{"", FindScope::CurrentCategoryTitles, false, false}));
 
   state.dialogShown();
-  state.values().text = "";
   EXPECT_FALSE(state.findPressed());  // empty text: nothing happens, the dialog stays
   EXPECT_TRUE(state.restoreOnClose());
-  state.values().text = "DOS";
-  state.values().wholeWords = true;
+  state.values() = {"DOS", FindScope::AllTitles, false, true};
   EXPECT_TRUE(state.findPressed());
   state.dialogClosed();  // the dialog closes after Find: the new values stay
-  EXPECT_EQ(state.values(), (FindValues{"DOS", FindScope::CurrentCategoryTitles, false, true}));
-  EXPECT_EQ(state.history().entries(), std::vector<std::string>{"DOS"});
+  EXPECT_EQ(state.values(), (FindValues{"DOS", FindScope::AllTitles, false, true}));
+  EXPECT_EQ(state.history().entries(), Strings{"DOS"});
   EXPECT_FALSE(state.searchAgainShowsDialog());
 }
 
 TEST(FindState, StartPositionFollowsSearchesLocatesAndTopics) {
   FindState state;
-  state.dialogShown();
   state.values().text = "x";
   state.searchHit(4);
   EXPECT_EQ(state.startPosition(), 5);
@@ -65,14 +53,12 @@ TEST(FindState, StartPositionFollowsSearchesLocatesAndTopics) {
   state.searchHit(7);
   state.searchMissed();  // Search Again after "not found" starts again at the beginning
   EXPECT_EQ(state.startPosition(), 0);
-
   state.locateHit(9);
   EXPECT_EQ(state.startPosition(), 10);
   EXPECT_FALSE(state.notFound());
   state.locateMissed();
   EXPECT_TRUE(state.notFound());
   EXPECT_EQ(state.startPosition(), 0);
-
   // A newly shown topic resets the position only in scope "Current topic".
   state.searchHit(3);
   state.topicLoaded();
@@ -80,7 +66,6 @@ TEST(FindState, StartPositionFollowsSearchesLocatesAndTopics) {
   state.values().scope = FindScope::CurrentTopic;
   state.topicLoaded();
   EXPECT_EQ(state.startPosition(), 0);
-
   state.searchHit(12);
   state.listClosed();
   EXPECT_EQ(state.startPosition(), 0);
