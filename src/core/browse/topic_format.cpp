@@ -102,7 +102,7 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
 
   const bool formatting = settings.topicFormatting && parseTopics;
   const bool labels = formatting && listKind != 8 && listKind != 10 && listKind != 11;
-  const std::int64_t w = lineBreakWidth;
+  const std::int64_t w = std::max(1, lineBreakWidth);
 
   std::size_t lineEnd = displayText.find('\n');
   const std::string_view firstLine = displayText.substr(0, lineEnd);
