@@ -18,6 +18,8 @@ std::string ErrorMessage(unsigned code) {
   }
 }
 
-void ShowError(MessageService& messages, unsigned code) { messages.warning(ErrorMessage(code)); }
+void ShowError(MessageService& messages, unsigned code) {
+  messages.warning(ErrorMessage(code));
+}
 
 }  // namespace qorl

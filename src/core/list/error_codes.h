@@ -8,10 +8,10 @@
 namespace qorl {
 
 enum ErrorCode : unsigned {
-  kErrorLoadList = 1,         // the list file cannot be read
-  kErrorCreateIndex = 2,      // the index file cannot be written
-  kErrorLoadTopic = 3,        // a topic's bytes cannot be read from the held list file
-  kErrorCommandLine = 10,     // an unknown command-line option word
+  kErrorLoadList = 1,      // the list file cannot be read
+  kErrorCreateIndex = 2,   // the index file cannot be written
+  kErrorLoadTopic = 3,     // a topic's bytes cannot be read from the held list file
+  kErrorCommandLine = 10,  // an unknown command-line option word
 };
 
 // The message of an error code; codes outside the table read "Undefined error no. N". The code is

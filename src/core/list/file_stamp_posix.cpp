@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <time.h>
 
-
 #include "core/list/file_stamp.h"
 
 namespace qorl {

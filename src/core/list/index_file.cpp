@@ -134,7 +134,8 @@ IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& b
   table.clear();
   // A byte 0 ends the text.
   if (const void* zero = std::memchr(bytes.data(), 0, bytes.size())) {
-    bytes = bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
+    bytes =
+        bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
   }
   const std::size_t count = CountLines(bytes);
   if (count > static_cast<std::size_t>(INT32_MAX)) return IndexLoad::Damaged;

@@ -34,8 +34,8 @@ class LineReader {
   std::size_t nextCr_ = kUnknown;
   std::size_t nextLf_ = kUnknown;
   std::size_t nextEof_ = kUnknown;
-  bool atEnd_ = false;    // the stream has no more bytes
-  bool finished_ = false; // a Ctrl-Z was reached or the last line was handed out
+  bool atEnd_ = false;     // the stream has no more bytes
+  bool finished_ = false;  // a Ctrl-Z was reached or the last line was handed out
   bool failed_ = false;
 };
 

@@ -14,8 +14,8 @@ std::string_view FileNameOf(std::string_view path) {
 
 int ListKindOf(std::string_view path) {
   static constexpr std::array<std::string_view, 11> kNames = {
-      "INTERRUP.LST", "PORTS.LST", "MEMORY.LST", "CMOS.LST",   "FARCALL.LST", "MSR.LST",
-      "I2C.LST",      "OPCODES.LST", "SMM.LST",  "TABLES.LST", "BIBLIO.LST"};
+      "INTERRUP.LST", "PORTS.LST",   "MEMORY.LST", "CMOS.LST",   "FARCALL.LST", "MSR.LST",
+      "I2C.LST",      "OPCODES.LST", "SMM.LST",    "TABLES.LST", "BIBLIO.LST"};
   const std::string_view name = FileNameOf(path);
   if (name.empty()) return ListKind::None;
   const std::string upper = AsciiUpper(name);

@@ -6,8 +6,8 @@
 namespace qorl {
 
 namespace ListKind {
-inline constexpr int None = -1;   // no list open (empty file name)
-inline constexpr int Other = 0;   // a file that is none of the known lists
+inline constexpr int None = -1;  // no list open (empty file name)
+inline constexpr int Other = 0;  // a file that is none of the known lists
 inline constexpr int Interrup = 1;
 inline constexpr int Ports = 2;
 inline constexpr int Memory = 3;

@@ -16,9 +16,9 @@ namespace qorl {
 inline constexpr std::int64_t kMaxListSize = 0x7FFFFFFF;
 
 struct ScanOptions {
-  bool parseTopics = true;   // split into topics at separator lines; else one whole-file topic
-  std::int64_t fileSize = 0; // from the list's directory entry; sets the progress unit
-  std::string listFileName;  // file name without directory, names the whole-file topic
+  bool parseTopics = true;    // split into topics at separator lines; else one whole-file topic
+  std::int64_t fileSize = 0;  // from the list's directory entry; sets the progress unit
+  std::string listFileName;   // file name without directory, names the whole-file topic
 };
 
 enum class ScanStatus {

@@ -20,13 +20,14 @@ inline std::string SeparatorLine(char category, std::string_view identifier,
 }
 
 // The same separator line followed by CR LF.
-inline std::string Separator(char category, std::string_view identifier,
-                             std::size_t length = 48) {
+inline std::string Separator(char category, std::string_view identifier, std::size_t length = 48) {
   return SeparatorLine(category, identifier, length) + "\r\n";
 }
 
 // A text line followed by CR LF.
-inline std::string Line(std::string_view text) { return std::string(text) + "\r\n"; }
+inline std::string Line(std::string_view text) {
+  return std::string(text) + "\r\n";
+}
 
 // Builds a list by appending separators and lines: ListBuilder().line("x").topic('D', "0100",
 // "Title").str().
