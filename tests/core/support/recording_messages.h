@@ -11,7 +11,8 @@ namespace qorl::test {
 
 class RecordingMessages : public MessageService {
  public:
-  explicit RecordingMessages(bool confirmAnswer = true) : confirmAnswer(confirmAnswer) {}
+  RecordingMessages() = default;
+  explicit RecordingMessages(bool answer) : confirmAnswer(answer) {}
 
   void warning(const std::string& text) override { warnings.push_back(text); }
   void information(const std::string& text) override { informations.push_back(text); }
