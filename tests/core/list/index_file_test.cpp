@@ -20,9 +20,19 @@ TopicTable WorkedExampleTable() {
 }
 
 const std::string kWorkedIndex =
-    "[List Info]\x14!\x15" "0\x16" "13\x17\x18\x1F\r\n"
-    "0100\x14" "D\x15" "63\x16" "30\x17\x18\x1F" "First topic title\r\n"
-    "0101\x14" "D\x15" "143\x16" "20\x17\x18\x1F" "Second topic title\r\n";
+    "[List Info]\x14!\x15"
+    "0\x16"
+    "13\x17\x18\x1F\r\n"
+    "0100\x14"
+    "D\x15"
+    "63\x16"
+    "30\x17\x18\x1F"
+    "First topic title\r\n"
+    "0101\x14"
+    "D\x15"
+    "143\x16"
+    "20\x17\x18\x1F"
+    "Second topic title\r\n";
 
 void ExpectSameTable(const TopicTable& a, const TopicTable& b) {
   ASSERT_EQ(a.count(), b.count());
@@ -52,9 +62,19 @@ TEST(IndexFile, ParsesWhatItFormatsIncludingHighBytesAndLineEndVariants) {
 
   // Lone CR, lone LF, a missing last line end and a byte 0 ending the text.
   const std::string variants =
-      "[List Info]\x14!\x15" "0\x16" "13\x17\x18\x1F\n"
-      "0100\x14" "D\x15" "63\x16" "30\x17\x18\x1F" "First topic title\r"
-      "0101\x14" "D\x15" "143\x16" "20\x17\x18\x1F" "Second topic title";
+      "[List Info]\x14!\x15"
+      "0\x16"
+      "13\x17\x18\x1F\n"
+      "0100\x14"
+      "D\x15"
+      "63\x16"
+      "30\x17\x18\x1F"
+      "First topic title\r"
+      "0101\x14"
+      "D\x15"
+      "143\x16"
+      "20\x17\x18\x1F"
+      "Second topic title";
   ASSERT_EQ(ParseIndex(variants, back, busy), IndexLoad::Loaded);
   ExpectSameTable(WorkedExampleTable(), back);
   std::string withZero = kWorkedIndex;
@@ -65,16 +85,35 @@ TEST(IndexFile, ParsesWhatItFormatsIncludingHighBytesAndLineEndVariants) {
 }
 
 TEST(IndexFile, DamagedLinesAreRejected) {
-  const std::string good = "A\x14" "D\x15" "1\x16" "2\x17\x18\x1FT\r\n";
+  const std::string good =
+      "A\x14"
+      "D\x15"
+      "1\x16"
+      "2\x17\x18\x1FT\r\n";
   const char* damaged[] = {
-      "A D 1 2 T\r\n",                                   // no field marks
-      "A\x14\r\n",                                        // no category character
-      "A\x14" "D\x15" "x1\x16" "2\x17\x18\x1FT\r\n",      // offset not a number
-      "A\x14" "D\x15" "1\x16" "\x17\x18\x1FT\r\n",        // empty length
-      "A\x14" "D\x15" "-1\x16" "2\x17\x18\x1FT\r\n",      // negative offset
-      "A\x14" "D\x15" "1\x16" "99999999999\x17\x18\x1FT\r\n", // length beyond 32 bits
-      "A\x14" "D\x15" "1\x16" "2\x17\x18T\r\n",           // no title mark
-      "\r\n",                                             // an empty line
+      "A D 1 2 T\r\n",  // no field marks
+      "A\x14\r\n",      // no category character
+      "A\x14"
+      "D\x15"
+      "x1\x16"
+      "2\x17\x18\x1FT\r\n",  // offset not a number
+      "A\x14"
+      "D\x15"
+      "1\x16"
+      "\x17\x18\x1FT\r\n",  // empty length
+      "A\x14"
+      "D\x15"
+      "-1\x16"
+      "2\x17\x18\x1FT\r\n",  // negative offset
+      "A\x14"
+      "D\x15"
+      "1\x16"
+      "99999999999\x17\x18\x1FT\r\n",  // length beyond 32 bits
+      "A\x14"
+      "D\x15"
+      "1\x16"
+      "2\x17\x18T\r\n",  // no title mark
+      "\r\n",            // an empty line
   };
   NullBusyIndicator busy;
   for (const char* line : damaged) {
@@ -109,8 +148,8 @@ TEST(IndexFile, WriteReplacesTheOldIndexAndCopiesStampAndReadOnly) {
   test::TempDir dir;
   const std::string path = dir.write("LIST.qorlv", "old contents that are longer than the new");
   ::chmod(path.c_str(), 0444);
-  const FileStamp stamp{(44u << 25) | (3u << 21) | (15u << 16) | (10u << 11) | (20u << 5) | 7u,
-                        0, true};
+  const FileStamp stamp{(44u << 25) | (3u << 21) | (15u << 16) | (10u << 11) | (20u << 5) | 7u, 0,
+                        true};
   ASSERT_TRUE(WriteIndex(WorkedExampleTable(), path, stamp));
   EXPECT_EQ(test::ReadBytes(path), kWorkedIndex);
   const auto written = ReadFileStamp(path);

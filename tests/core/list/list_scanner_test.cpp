@@ -143,8 +143,7 @@ TEST(ListScanner, WholeFileTopic) {
   const std::string plain = "just text\r\nmore\r\n";
   const Scanned none = Scan(plain, true, "notes.txt");
   ASSERT_EQ(none.table.count(), 1);
-  ExpectTopic(none.table, 0, "NOTES.TXT", '-', 0, static_cast<std::int32_t>(plain.size()) - 2,
-              "");
+  ExpectTopic(none.table, 0, "NOTES.TXT", '-', 0, static_cast<std::int32_t>(plain.size()) - 2, "");
   EXPECT_EQ(none.table.categories().count(), 1u);
 
   // Not parsed: separators are ignored and the size comes from the directory entry.

@@ -23,15 +23,31 @@ const std::string kWorkedList = ListBuilder()
                                     .str();
 
 const std::string kWorkedIndex =
-    "[List Info]\x14!\x15" "0\x16" "13\x17\x18\x1F\r\n"
-    "0100\x14" "D\x15" "63\x16" "30\x17\x18\x1F" "First topic title\r\n"
-    "0101\x14" "D\x15" "143\x16" "20\x17\x18\x1F" "Second topic title\r\n";
+    "[List Info]\x14!\x15"
+    "0\x16"
+    "13\x17\x18\x1F\r\n"
+    "0100\x14"
+    "D\x15"
+    "63\x16"
+    "30\x17\x18\x1F"
+    "First topic title\r\n"
+    "0101\x14"
+    "D\x15"
+    "143\x16"
+    "20\x17\x18\x1F"
+    "Second topic title\r\n";
 
 constexpr std::uint32_t kStamp = (40u << 25) | (5u << 21) | (17u << 16) | (9u << 11) | (30u << 5);
 
-IndexPolicy Use() { return {}; }
-IndexPolicy NoUpdate() { return {true, false}; }
-IndexPolicy NoUse() { return {false, true}; }
+IndexPolicy Use() {
+  return {};
+}
+IndexPolicy NoUpdate() {
+  return {true, false};
+}
+IndexPolicy NoUse() {
+  return {false, true};
+}
 
 class ListSessionTest : public ::testing::Test {
  protected:
@@ -90,7 +106,11 @@ TEST_F(ListSessionTest, ScanWritesTheIndexAndTheNextOpeningReadsIt) {
 TEST_F(ListSessionTest, IndexIsCurrentOnlyWithAnEqualStamp) {
   const std::string list = writeList("PORTS.LST", kWorkedList);
   // Equal stamp: used even though it does not match the list's contents.
-  const std::string other = "X\x14Q\x15" "0\x16" "5\x17\x18\x1F" "from index\r\n";
+  const std::string other =
+      "X\x14Q\x15"
+      "0\x16"
+      "5\x17\x18\x1F"
+      "from index\r\n";
   writeIndex("PORTS.qorlv", other);
   ASSERT_EQ(open(list), OpenOutcome::Opened);
   EXPECT_EQ(session.source(), TopicSource::Index);
@@ -119,7 +139,10 @@ TEST_F(ListSessionTest, IndexPolicies) {
   EXPECT_EQ(session.source(), TopicSource::Index);
 
   // Don't use: a current index is neither read nor replaced.
-  const std::string marked = "M\x14M\x15" "0\x16" "1\x17\x18\x1F\r\n";
+  const std::string marked =
+      "M\x14M\x15"
+      "0\x16"
+      "1\x17\x18\x1F\r\n";
   writeIndex("MEMORY.qorlv", marked);
   ASSERT_EQ(open(list, NoUse()), OpenOutcome::Opened);
   EXPECT_EQ(session.source(), TopicSource::Scan);
@@ -135,7 +158,10 @@ TEST_F(ListSessionTest, IndexPolicies) {
 
 TEST_F(ListSessionTest, DamagedIndexIsStale) {
   const std::string list = writeList("CMOS.LST", kWorkedList);
-  const std::string damaged = "X\x14Q\x15" "zero\x16" "5\x17\x18\x1F\r\n";
+  const std::string damaged =
+      "X\x14Q\x15"
+      "zero\x16"
+      "5\x17\x18\x1F\r\n";
 
   writeIndex("CMOS.qorlv", damaged);
   ASSERT_EQ(open(list, NoUpdate()), OpenOutcome::Opened);
@@ -229,8 +255,15 @@ TEST_F(ListSessionTest, OversizedListIsRefusedAndClosed) {
 TEST_F(ListSessionTest, ReadTopicBounds) {
   const std::string list = writeList("OPCODES.LST", kWorkedList);
   // An index whose last range runs past the end of the file.
-  writeIndex("OPCODES.qorlv", "A\x14" "D\x15" "150\x16" "100\x17\x18\x1F\r\n"
-                              "B\x14" "D\x15" "9999\x16" "5\x17\x18\x1F\r\n");
+  writeIndex("OPCODES.qorlv",
+             "A\x14"
+             "D\x15"
+             "150\x16"
+             "100\x17\x18\x1F\r\n"
+             "B\x14"
+             "D\x15"
+             "9999\x16"
+             "5\x17\x18\x1F\r\n");
   ASSERT_EQ(open(list), OpenOutcome::Opened);
   std::string text;
   ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);

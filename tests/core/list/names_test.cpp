@@ -43,8 +43,8 @@ TEST(ErrorCodes, MessagesAndWarningBoxes) {
   test::RecordingMessages messages;
   ShowError(messages, 3);
   ShowError(messages, 7);
-  EXPECT_EQ(messages.warnings,
-            (std::vector<std::string>{"Unable to load topic from list !", "Undefined error no. 7"}));
+  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Unable to load topic from list !",
+                                                         "Undefined error no. 7"}));
   EXPECT_TRUE(messages.informations.empty());
 }
 
