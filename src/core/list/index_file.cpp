@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 
 #include "core/list/progress_math.h"
@@ -31,46 +32,79 @@ bool ParseCount(std::string_view text, std::int32_t& value) {
          text.front() != '-' && text.front() != '+';
 }
 
-std::size_t FindFrom(std::string_view line, char mark, std::size_t from) {
-  return from > line.size() ? std::string_view::npos : line.find(mark, from);
-}
+// Parses the line [start, end) and appends its topic. False for a line without its field marks
+// or with a bad number.
+bool ParseLine(std::string_view text, std::size_t start, std::size_t end, TopicTable& table) {
+  // The fields are found in order: the first 0x14 and the character after it, then the next
+  // 0x15, 0x16, 0x17 and 0x1F; the title runs from there to the line end. Only the short part
+  // before the title is walked byte by byte.
+  static constexpr char kMarks[] = {kMarkCategory,   0,         kMarkOffset, kMarkLength,
+                                    kMarkReferences, kMarkTitle};
+  std::size_t at[6] = {};
+  int stage = 0;
+  for (std::size_t i = start; i < end && stage < 6; ++i) {
+    if (stage == 1 || text[i] == kMarks[stage]) at[stage++] = i;
+  }
+  if (stage < 6) return false;
 
-bool ParseLine(std::string_view line, TopicTable& table) {
-  const std::size_t category = line.find(kMarkCategory);
-  if (category == std::string_view::npos || category + 1 >= line.size()) return false;
-  const std::size_t offset = FindFrom(line, kMarkOffset, category + 2);
-  if (offset == std::string_view::npos) return false;
-  const std::size_t length = FindFrom(line, kMarkLength, offset + 1);
-  if (length == std::string_view::npos) return false;
-  const std::size_t references = FindFrom(line, kMarkReferences, length + 1);
-  if (references == std::string_view::npos) return false;
-  const std::size_t title = FindFrom(line, kMarkTitle, references + 1);
-  if (title == std::string_view::npos) return false;
   std::int32_t offsetValue = 0;
   std::int32_t lengthValue = 0;
-  if (!ParseCount(line.substr(offset + 1, length - offset - 1), offsetValue) ||
-      !ParseCount(line.substr(length + 1, references - length - 1), lengthValue)) {
+  if (!ParseCount(text.substr(at[2] + 1, at[3] - at[2] - 1), offsetValue) ||
+      !ParseCount(text.substr(at[3] + 1, at[4] - at[3] - 1), lengthValue)) {
     return false;
   }
-  table.append(line.substr(0, category), static_cast<unsigned char>(line[category + 1]),
-               offsetValue, lengthValue, line.substr(title + 1));
+  table.append(text.substr(start, at[0] - start), static_cast<unsigned char>(text[at[1]]),
+               offsetValue, lengthValue, text.substr(at[5] + 1, end - at[5] - 1));
   return true;
 }
 
-// Lines end at CR LF, a lone CR or a lone LF; text after the last line end forms a last line.
-std::size_t CountLines(std::string_view text) {
+struct LineCount {
   std::size_t lines = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      ++lines;
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (text[i] == '\n') {
-      ++lines;
+  bool loneLf = false;  // some line ends with an LF that follows no CR
+};
+
+// Lines end at CR LF, a lone CR or a lone LF; text after the last line end forms a last line.
+LineCount CountLines(std::string_view text) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  LineCount count;
+  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\r', end - p))); ++p) {
+    ++count.lines;
+  }
+  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
+    if (p == begin || p[-1] != '\r') {
+      ++count.lines;
+      count.loneLf = true;
     }
   }
-  if (!text.empty() && text.back() != '\r' && text.back() != '\n') ++lines;
-  return lines;
+  if (!text.empty() && text.back() != '\r' && text.back() != '\n') ++count.lines;
+  return count;
 }
+
+// Finds where each line ends. Without lone LFs (the index files this program writes) only CRs
+// need to be searched for.
+class LineEnds {
+ public:
+  LineEnds(std::string_view text, bool loneLf)
+      : text_(text), loneLf_(loneLf), cr_(next('\r', 0)), lf_(loneLf ? next('\n', 0) : 0) {}
+  std::size_t endOf(std::size_t pos) {
+    if (cr_ < pos) cr_ = next('\r', pos);
+    if (!loneLf_) return cr_;
+    if (lf_ < pos) lf_ = next('\n', pos);
+    return std::min(cr_, lf_);
+  }
+
+ private:
+  std::size_t next(char byte, std::size_t pos) const {
+    const void* hit = std::memchr(text_.data() + pos, byte, text_.size() - pos);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data())
+               : text_.size();
+  }
+  std::string_view text_;
+  bool loneLf_;
+  std::size_t cr_;
+  std::size_t lf_;
+};
 
 std::string TemporaryPathBeside(const std::string& path) {
   static std::mt19937_64 generator{std::random_device{}()};
@@ -137,25 +171,30 @@ IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& b
     bytes =
         bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
   }
-  const std::size_t count = CountLines(bytes);
+  const LineCount lines = CountLines(bytes);
+  const std::size_t count = lines.lines;
   if (count > static_cast<std::size_t>(INT32_MAX)) return IndexLoad::Damaged;
-  table.reserve(count, bytes.size());
+  // Every line holds at least nine bytes that are not names: five field marks, 0x18, the
+  // category character and one digit each for offset and length.
+  table.reserve(count, bytes.size() - std::min(bytes.size(), 9 * count));
 
   const auto last = static_cast<std::int64_t>(count) - 1;
   std::int64_t step = RoundHalfEven(std::max<std::int64_t>(last, 0), 25);
   if (step <= 0) step = 1;
   if (step >= 40) busy.showProgress();
   int progress = 0;
+  std::int64_t untilProgress = 0;  // lines left before the next advance
 
+  LineEnds ends(bytes, lines.loneLf);
   std::size_t pos = 0;
   for (std::int64_t i = 0; i <= last; ++i) {
-    if (last > 0 && i % step == 0) {
+    if (last > 0 && untilProgress-- == 0) {
+      untilProgress = step - 1;
       progress += 4;
       busy.setProgress(std::min(progress, 100));
     }
-    std::size_t end = pos;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    if (!ParseLine(bytes.substr(pos, end - pos), table)) {
+    const std::size_t end = ends.endOf(pos);
+    if (!ParseLine(bytes, pos, end, table)) {
       table.clear();
       return IndexLoad::Damaged;
     }
@@ -167,7 +206,6 @@ IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& b
       ++pos;  // a lone LF
     }
   }
-  table.shrinkToFit();
   return IndexLoad::Loaded;
 }
 
@@ -177,11 +215,11 @@ IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& b
   if (!in) return IndexLoad::Unreadable;
   const std::streamoff size = in.tellg();
   if (size < 0) return IndexLoad::Unreadable;
-  std::string bytes(static_cast<std::size_t>(size), '\0');
+  const auto bytes = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
   in.seekg(0);
-  in.read(bytes.data(), size);
+  in.read(bytes.get(), size);
   if (in.gcount() != size) return IndexLoad::Unreadable;
-  return ParseIndex(bytes, table, busy);
+  return ParseIndex(std::string_view(bytes.get(), static_cast<std::size_t>(size)), table, busy);
 }
 
 }  // namespace qorl
