@@ -156,6 +156,16 @@ bool WriteIndex(const TopicTable& table, const std::string& path, const FileStam
   std::error_code ec;
   std::filesystem::rename(temporary, path, ec);
   if (ec) {
+    // Some systems refuse to replace a read-only file: make the old index writable and retry.
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(path, ignored)) {
+      std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::add, ignored);
+      ec.clear();
+      std::filesystem::rename(temporary, path, ec);
+    }
+  }
+  if (ec) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     return false;
