@@ -168,10 +168,5 @@ TEST(IndexFile, WriteReplacesTheOldIndexAndCopiesStampAndReadOnly) {
   EXPECT_EQ(LoadIndex(dir.file("missing.qorlv"), back, busy), IndexLoad::Unreadable);
 }
 
-TEST(IndexFile, WriteFailsInAMissingFolder) {
-  test::TempDir dir;
-  EXPECT_FALSE(WriteIndex(WorkedExampleTable(), dir.file("no/such/LIST.qorlv"), FileStamp{}));
-}
-
 }  // namespace
 }  // namespace qorl

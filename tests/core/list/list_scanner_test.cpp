@@ -1,5 +1,7 @@
 #include "core/list/list_scanner.h"
 
+#include "core/list/progress_math.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -224,8 +226,11 @@ TEST(ListScanner, ProgressRisesByAtMostOnePerLine) {
   ASSERT_EQ(busy.progress.size(), 100u);
   for (std::size_t i = 0; i < busy.progress.size(); ++i) EXPECT_EQ(busy.progress[i], int(i) + 1);
 
-  // Progress unit 5 (from 450 / 100, half to even 4 would be 4.5 -> 4): lines of 100 bytes still
-  // raise the bar by one per line.
+  // Progress unit 4 (450 / 100 = 4.5, the half going to the even 4): lines of 100 bytes still
+  // raise the bar by only one per line.
+  EXPECT_EQ(RoundHalfEven(450, 100), 4);
+  EXPECT_EQ(RoundHalfEven(550, 100), 6);
+  EXPECT_EQ(RoundHalfEven(549, 100), 5);
   std::string big;
   for (int i = 0; i < 4; ++i) big += Line(std::string(98, 'b'));
   std::istringstream in2(big);

@@ -48,12 +48,10 @@ TEST(ErrorCodes, MessagesAndWarningBoxes) {
   EXPECT_TRUE(messages.informations.empty());
 }
 
-TEST(Ascii, ReplaceCharTrimAndUpper) {
+TEST(Ascii, ReplaceCharAndTrim) {
   EXPECT_EQ(ReplaceChar("AB-12-", '-'), "AB 12 ");
-  EXPECT_EQ(ReplaceChar("plain", '-'), "plain");
   EXPECT_EQ(TrimControls("\t\x01 a b\x1F "), "a b");
   EXPECT_EQ(TrimControls(" \t "), "");
-  EXPECT_EQ(AsciiUpper("notes.txt \x82\xE4"), "NOTES.TXT \x82\xE4");
 }
 
 }  // namespace
