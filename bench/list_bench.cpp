@@ -69,6 +69,9 @@ void BM_ScanList(benchmark::State& state) {
     benchmark::DoNotOptimize(ScanTopics(in, {true, size, "INTERRUP.LST"}, table, busy));
   }
   state.SetBytesProcessed(state.iterations() * size);
+  const TopicTable table = ScanOnce();
+  state.counters["table_bytes"] = static_cast<double>(table.memoryBytes());
+  state.counters["index_bytes"] = static_cast<double>(FormatIndex(table).size());
 }
 BENCHMARK(BM_ScanList)->Unit(benchmark::kMillisecond);
 
