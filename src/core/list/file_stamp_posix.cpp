@@ -13,7 +13,7 @@ std::uint32_t PackDosDateTime(time_t seconds) {
   struct tm local {};
   if (localtime_r(&seconds, &local) == nullptr) return 0;
   int year = local.tm_year + 1900 - 1980;
-  if (year < 0) return (1u << 5) | 1u;  // before 1980: the earliest DOS date, 1 Jan 1980
+  if (year < 0) return ((1u << 5) | 1u) << 16;  // before 1980: the earliest DOS date, 1 Jan 1980
   if (year > 127) year = 127;
   const std::uint32_t date = (static_cast<std::uint32_t>(year) << 9) |
                              (static_cast<std::uint32_t>(local.tm_mon + 1) << 5) |

@@ -53,6 +53,11 @@ TEST(FileStamp, OddSecondsShareTheirTwoSecondSlot) {
   ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), first, 0), 0);
   ASSERT_EQ(::utimensat(AT_FDCWD, b.c_str(), second, 0), 0);
   EXPECT_EQ(ReadFileStamp(a)->dosDateTime, ReadFileStamp(b)->dosDateTime);
+
+  // Times before 1980 have no DOS form: they read as its first day.
+  struct timespec early[2] = {{0, UTIME_OMIT}, {86'400 * 365, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), early, 0), 0);
+  EXPECT_EQ(ReadFileStamp(a)->dosDateTime, Dos(1980, 1, 1, 0, 0, 0));
 }
 
 }  // namespace
