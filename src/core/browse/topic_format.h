@@ -15,14 +15,14 @@ namespace qorl {
 enum class TextColor { Automatic, Highlight, Green, Teal };
 
 struct FormatSpan {
-  std::int32_t start = 0;   // character position; a line break counts lineBreakWidth positions
+  std::int32_t start = 0;  // character position; a line break counts lineBreakWidth positions
   std::int32_t length = 0;
   bool bold = false;
   bool underline = false;
   TextColor color = TextColor::Automatic;
-  bool setsColor = false;   // false: the range keeps its colour (formatting switched off)
-  bool link = false;        // true: link effect on; false on a see-also item: link effect cleared
-  bool seeAlsoItem = false; // the range is a see-also item (offered or not)
+  bool setsColor = false;    // false: the range keeps its colour (formatting switched off)
+  bool link = false;         // true: link effect on; false on a see-also item: link effect cleared
+  bool seeAlsoItem = false;  // the range is a see-also item (offered or not)
 };
 
 struct FormattedTopic {
@@ -38,7 +38,15 @@ struct FormatSettings {
 
 // displayText: the topic as shown, one byte per character, lines separated by '\n' (see
 // DisplayTextOf). title: the topic's title from the topic table; an empty title switches
-// formatting off for the topic.
+// formatting off for the topic. listKind: 1 INTERRUP.LST ... 11 BIBLIO.LST, 0 any other file;
+// it decides which see-also items are offered and whether labels are marked (not in kinds 8, 10
+// and 11). parseTopics: the open list's parse-topics flag (formatting needs it).
+//
+// See-also positions are computed from the line lengths, taking the first item to start 9
+// positions after its line's start and each next item one comma further, so extra blanks in a
+// see-also line shift its ranges while the menu captions stay exact. Every range is cut to the
+// text, so a shifted range never runs past its end, and ranges left empty are not returned.
+// The See-also button is enabled when the menu has entries and listKind is 1 to 7.
 FormattedTopic FormatTopic(std::string_view displayText, std::string_view title, int listKind,
                            bool parseTopics, const FormatSettings& settings,
                            int lineBreakWidth = 1);

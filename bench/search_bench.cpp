@@ -1,0 +1,96 @@
+// Searching and formatting over INTERRUP.LST: a title search with no hit over all topics, the
+// lookup of the last topic by its identifier, and the formatting of the longest topic.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "../tests/core/support/mini_scanner_for_tests.h"
+#include "core/browse/topic_format.h"
+#include "core/search/locate_topic.h"
+#include "core/search/title_search.h"
+
+namespace qorl {
+namespace {
+
+// The list, read once; nullptr when the file is not there.
+const test_support::MiniScannedList* InterruptList() {
+  static const auto* list = [] {
+    const std::string path = std::string(QORL_LISTS_DIR) + "/INTERRUP.LST";
+    auto* scanned = new test_support::MiniScannedList;
+    if (!std::filesystem::exists(path) || !test_support::MiniScanList(path, *scanned)) {
+      delete scanned;
+      return static_cast<test_support::MiniScannedList*>(nullptr);
+    }
+    return scanned;
+  }();
+  return list;
+}
+
+void TitleSearchNoHit(benchmark::State& state, bool caseSensitive, bool wholeWords,
+                      const char* pattern) {
+  const auto* list = InterruptList();
+  if (list == nullptr) return state.SkipWithError("INTERRUP.LST is not in QORL_LISTS_DIR");
+  const TitleSearchOptions options{caseSensitive, wholeWords};
+  for (auto _ : state) {
+    const std::int32_t hit = SearchAllTitles(list->table, pattern, 0, options);
+    if (hit != -1) return state.SkipWithError("the pattern was found");
+    benchmark::DoNotOptimize(hit);
+  }
+  state.counters["topics"] = list->table.count();
+}
+
+void BM_TitleSearchNoHitFolded(benchmark::State& state) {
+  TitleSearchNoHit(state, false, false, "int zzqq");
+}
+void BM_TitleSearchNoHitExact(benchmark::State& state) {
+  TitleSearchNoHit(state, true, false, "INT ZZQQ");
+}
+void BM_TitleSearchNoHitWholeWords(benchmark::State& state) {
+  TitleSearchNoHit(state, false, true, "dos zzqq");
+}
+
+void BM_LocateLastTopic(benchmark::State& state) {
+  const auto* list = InterruptList();
+  if (list == nullptr) return state.SkipWithError("INTERRUP.LST is not in QORL_LISTS_DIR");
+  // The last topic that its identifier and title single out (earlier topics may share both).
+  TopicNumber last = list->table.count() - 1;
+  while (last > 1 &&
+         LocateTopic(list->table, list->table.identifier(last), list->table.title(last)) != last)
+    --last;
+  const std::string key(list->table.identifier(last));
+  const std::string title(list->table.title(last));
+  for (auto _ : state) {
+    const TopicNumber n = LocateTopic(list->table, key, title);
+    if (n != last) return state.SkipWithError("the last topic was not located");
+    benchmark::DoNotOptimize(n);
+  }
+  state.counters["topic"] = last;
+}
+
+void BM_FormatLongestTopic(benchmark::State& state) {
+  const auto* list = InterruptList();
+  if (list == nullptr) return state.SkipWithError("INTERRUP.LST is not in QORL_LISTS_DIR");
+  TopicNumber longest = 0;
+  for (TopicNumber n = 1; n < list->table.count(); ++n) {
+    if (list->table.record(n).length > list->table.record(longest).length) longest = n;
+  }
+  const std::string_view bytes = list->topicBytes(longest);
+  for (auto _ : state) {
+    const std::string text = DisplayTextOf(bytes);
+    const FormattedTopic topic =
+        FormatTopic(text, list->table.title(longest), 1, true, FormatSettings{});
+    benchmark::DoNotOptimize(topic.spans.data());
+  }
+  state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+
+BENCHMARK(BM_TitleSearchNoHitFolded)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TitleSearchNoHitExact)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TitleSearchNoHitWholeWords)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LocateLastTopic)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FormatLongestTopic)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace qorl

@@ -1,0 +1,49 @@
+// qorl show LIST TOPIC
+#include <charconv>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/terminal_services.h"
+#include "core/list/error_codes.h"
+
+namespace qorl::cli {
+namespace {
+
+// "#N" names topic number N; anything else is an identifier, the first topic that has it.
+TopicNumber FindTopic(const TopicTable& table, const std::string& name) {
+  if (name.size() > 1 && name[0] == '#') {
+    TopicNumber n = -1;
+    const auto result = std::from_chars(name.data() + 1, name.data() + name.size(), n);
+    if (result.ec == std::errc() && result.ptr == name.data() + name.size() && table.isValid(n)) {
+      return n;
+    }
+    return -1;
+  }
+  for (TopicNumber n = 0; n < table.count(); ++n) {
+    if (table.identifier(n) == name) return n;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int RunShow(const Arguments& args) {
+  if (args.size() != 2) return UsageError("show needs a list file and a topic");
+  TerminalMessages messages;
+  ListSession session;
+  if (!OpenForCommand(session, args[0], IndexPolicy{}, messages)) return kExitFailure;
+
+  const TopicNumber n = FindTopic(session.topics(), args[1]);
+  if (n < 0) {
+    messages.information("No topic \"" + args[1] + "\" in the list !");
+    return kExitFailure;
+  }
+  std::string text;
+  if (session.readTopic(n, text) != ReadTopicResult::Ok) {
+    ShowError(messages, kErrorLoadTopic);
+    return kExitFailure;
+  }
+  return WriteOut(text) && FlushOut() ? kExitOk : kExitFailure;
+}
+
+}  // namespace qorl::cli

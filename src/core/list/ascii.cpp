@@ -1,0 +1,28 @@
+#include "core/list/ascii.h"
+
+namespace qorl {
+
+std::string AsciiUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+std::string_view TrimControls(std::string_view text) {
+  auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!text.empty() && isControl(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isControl(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string ReplaceChar(std::string_view text, char ch) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c == ch) c = ' ';
+  }
+  return out;
+}
+
+}  // namespace qorl

@@ -1,0 +1,131 @@
+#include "core/list/list_session.h"
+
+#include <fstream>
+
+#include "core/list/ascii.h"
+#include "core/list/error_codes.h"
+#include "core/list/index_file.h"
+#include "core/list/index_path.h"
+#include "core/list/list_kind.h"
+#include "core/list/list_scanner.h"
+
+namespace qorl {
+
+struct ListSession::HeldFile {
+  mutable std::ifstream stream;
+};
+
+namespace {
+
+// Only files named *.LST are split into topics when that option is on.
+bool HasLstExtension(std::string_view path) {
+  const std::string_view name = FileNameOf(path);
+  const auto dot = name.rfind('.');
+  return dot != std::string_view::npos && AsciiUpper(name.substr(dot)) == ".LST";
+}
+
+}  // namespace
+
+ListSession::ListSession() = default;
+ListSession::~ListSession() = default;
+
+std::string UnableToFindMessage(const std::string& path) {
+  return "Unable to find \"" + std::string(FileNameOf(path)) + "\" !";
+}
+
+std::string UnableToOpenMessage(const std::string& path) {
+  return "Unable to open \"" + path + "\" !";
+}
+
+void ListSession::close() {
+  listPath_.clear();
+  indexPath_.clear();
+  listKind_ = ListKind::None;
+  source_ = TopicSource::None;
+  held_.reset();
+  topics_.clear();
+  topics_.shrinkToFit();
+}
+
+OpenOutcome ListSession::open(const std::string& path, const OpenOptions& options,
+                              BusyIndicator& busy, MessageService& messages) {
+  const std::optional<FileStamp> stamp = ReadFileStamp(path);
+  if (!stamp) {
+    messages.information(UnableToFindMessage(path));
+    return OpenOutcome::NotFound;
+  }
+  close();
+  listPath_ = path;
+  parseTopics_ = !options.onlyParseLst || HasLstExtension(path);
+  indexPath_ = IndexPathOf(path);
+  stamp_ = *stamp;
+  const std::string fileName(FileNameOf(path));
+
+  bool loaded = false;
+  if (options.policy.readsIndex() && !options.rescan) {
+    const std::optional<FileStamp> indexStamp = ReadFileStamp(indexPath_);
+    if (indexStamp && indexStamp->dosDateTime == stamp_.dosDateTime) {
+      BusyScope scope(busy, "Loading topics of " + fileName + "...",
+                      BusyOptions{true, true, false});
+      // A damaged or unreadable index counts as stale: the list is scanned below.
+      loaded = LoadIndex(indexPath_, topics_, busy) == IndexLoad::Loaded;
+      if (loaded) source_ = TopicSource::Index;
+    }
+  }
+
+  if (!loaded) {
+    const bool writeIndex = options.policy.writesIndex();
+    const std::string hint = writeIndex ? "Creating new indexfile for " + fileName + "..."
+                                        : "Loading topics from " + fileName + "...";
+    BusyScope scope(busy, hint, BusyOptions{true, true, true});
+    std::ifstream in(path, std::ios::binary);
+    ScanStatus status = ScanStatus::ReadFailed;
+    if (in) {
+      ScanOptions scan{parseTopics_, stamp_.size, fileName};
+      status = ScanTopics(in, scan, topics_, busy);
+    }
+    if (status != ScanStatus::Ok) {
+      ShowError(messages, kErrorLoadList);
+      close();
+      return OpenOutcome::LoadFailed;
+    }
+    source_ = TopicSource::Scan;
+    if (writeIndex && !WriteIndex(topics_, indexPath_, stamp_)) {
+      ShowError(messages, kErrorCreateIndex);
+    }
+  }
+
+  auto held = std::make_unique<HeldFile>();
+  held->stream.open(path, std::ios::binary);
+  if (!held->stream) {
+    messages.information(UnableToOpenMessage(path));
+    close();
+    return OpenOutcome::HeldFileFailed;
+  }
+  held_ = std::move(held);
+  listKind_ = ListKindOf(path);
+  return OpenOutcome::Opened;
+}
+
+ReadTopicResult ListSession::readTopic(TopicNumber n, std::string& out) const {
+  out.clear();
+  if (!isOpen() || !held_ || !topics_.isValid(n)) return ReadTopicResult::Failed;
+  const TopicRecord& record = topics_.record(n);
+  if (record.offset < 0 || record.length < 0) return ReadTopicResult::Failed;
+  std::ifstream& stream = held_->stream;
+  stream.clear();
+  if (!stream.seekg(record.offset)) return ReadTopicResult::Failed;
+  out.resize(static_cast<std::size_t>(record.length));
+  stream.read(out.data(), record.length);
+  if (stream.bad()) {
+    out.clear();
+    stream.clear();
+    return ReadTopicResult::Failed;
+  }
+  // A range running past the end of the file yields the bytes that exist.
+  out.resize(static_cast<std::size_t>(stream.gcount()));
+  stream.clear();
+  return ReadTopicResult::Ok;
+}
+
+}  // namespace qorl

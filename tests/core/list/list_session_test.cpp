@@ -1,0 +1,302 @@
+#include "core/list/list_session.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "core/list/index_file.h"
+#include "core/support/list_builder.h"
+#include "core/support/recording_busy.h"
+#include "core/support/recording_messages.h"
+#include "core/support/temp_dir.h"
+
+namespace qorl {
+namespace {
+
+using test::ListBuilder;
+
+const std::string kWorkedList = ListBuilder()
+                                    .line("Header text")
+                                    .topic('D', "0100", "First topic title", "Body line")
+                                    .topic('D', "0101", "Second topic title")
+                                    .str();
+
+const std::string kWorkedIndex =
+    "[List Info]\x14!\x15"
+    "0\x16"
+    "13\x17\x18\x1F\r\n"
+    "0100\x14"
+    "D\x15"
+    "63\x16"
+    "30\x17\x18\x1F"
+    "First topic title\r\n"
+    "0101\x14"
+    "D\x15"
+    "143\x16"
+    "20\x17\x18\x1F"
+    "Second topic title\r\n";
+
+constexpr std::uint32_t kStamp = (40u << 25) | (5u << 21) | (17u << 16) | (9u << 11) | (30u << 5);
+
+IndexPolicy Use() {
+  return {};
+}
+IndexPolicy NoUpdate() {
+  return {true, false};
+}
+IndexPolicy NoUse() {
+  return {false, true};
+}
+
+class ListSessionTest : public ::testing::Test {
+ protected:
+  // Writes a list with a fixed stamp and returns its path.
+  std::string writeList(const std::string& name, const std::string& bytes) {
+    const std::string path = dir.write(name, bytes);
+    ApplyFileStamp(path, FileStamp{kStamp, 0, false});
+    return path;
+  }
+  // Writes an index file carrying the given stamp.
+  std::string writeIndex(const std::string& name, const std::string& bytes,
+                         std::uint32_t stamp = kStamp) {
+    const std::string path = dir.write(name, bytes);
+    ApplyFileStamp(path, FileStamp{stamp, 0, false});
+    return path;
+  }
+  OpenOutcome open(const std::string& path, IndexPolicy policy = {}, bool rescan = false,
+                   bool onlyParseLst = true) {
+    OpenOptions options;
+    options.policy = policy;
+    options.rescan = rescan;
+    options.onlyParseLst = onlyParseLst;
+    const OpenOutcome outcome = session.open(path, options, busy, messages);
+    EXPECT_EQ(busy.depth, 0) << "busy pattern not ended";
+    return outcome;
+  }
+
+  test::TempDir dir;
+  test::RecordingBusy busy;
+  test::RecordingMessages messages;
+  ListSession session;
+};
+
+TEST_F(ListSessionTest, ScanWritesTheIndexAndTheNextOpeningReadsIt) {
+  const std::string list = writeList("INTERRUP.LST", kWorkedList);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.listKind(), 1);
+  EXPECT_EQ(session.indexPath(), dir.file("INTERRUP.qorlv"));
+  EXPECT_EQ(busy.hints.back(), "Creating new indexfile for INTERRUP.LST...");
+  EXPECT_EQ(test::ReadBytes(session.indexPath()), kWorkedIndex);
+  EXPECT_EQ(ReadFileStamp(session.indexPath())->dosDateTime, kStamp);
+
+  // Opening the open list again reads the index.
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  EXPECT_EQ(busy.hints.back(), "Loading topics of INTERRUP.LST...");
+  ASSERT_EQ(session.topics().count(), 3);
+  EXPECT_EQ(session.topics().title(2), "Second topic title");
+  std::string text;
+  ASSERT_EQ(session.readTopic(1, text), ReadTopicResult::Ok);
+  EXPECT_EQ(text, "First topic title\r\nBody line\r\n");
+}
+
+TEST_F(ListSessionTest, IndexIsCurrentOnlyWithAnEqualStamp) {
+  const std::string list = writeList("PORTS.LST", kWorkedList);
+  // Equal stamp: used even though it does not match the list's contents.
+  const std::string other =
+      "X\x14Q\x15"
+      "0\x16"
+      "5\x17\x18\x1F"
+      "from index\r\n";
+  writeIndex("PORTS.qorlv", other);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  EXPECT_EQ(session.topics().identifier(0), "X");
+
+  // Two seconds apart: scanned and rewritten.
+  writeIndex("PORTS.qorlv", other, kStamp + 1);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(test::ReadBytes(session.indexPath()), kWorkedIndex);
+}
+
+TEST_F(ListSessionTest, IndexPolicies) {
+  const std::string list = writeList("MEMORY.LST", kWorkedList);
+  const std::string index = dir.file("MEMORY.qorlv");
+
+  // Don't update: a missing index is not created, every time.
+  ASSERT_EQ(open(list, NoUpdate()), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(busy.hints.back(), "Loading topics from MEMORY.LST...");
+  EXPECT_FALSE(std::filesystem::exists(index));
+
+  // Don't update: a current index is read.
+  writeIndex("MEMORY.qorlv", kWorkedIndex);
+  ASSERT_EQ(open(list, NoUpdate()), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+
+  // Don't use: a current index is neither read nor replaced.
+  const std::string marked =
+      "M\x14M\x15"
+      "0\x16"
+      "1\x17\x18\x1F\r\n";
+  writeIndex("MEMORY.qorlv", marked);
+  ASSERT_EQ(open(list, NoUse()), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.topics().count(), 3);
+  EXPECT_EQ(test::ReadBytes(index), marked);
+
+  // Rescan under the first policy: scanned and rewritten although current.
+  ASSERT_EQ(open(list, Use(), true), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(test::ReadBytes(index), kWorkedIndex);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListSessionTest, DamagedIndexIsStale) {
+  const std::string list = writeList("CMOS.LST", kWorkedList);
+  const std::string damaged =
+      "X\x14Q\x15"
+      "zero\x16"
+      "5\x17\x18\x1F\r\n";
+
+  writeIndex("CMOS.qorlv", damaged);
+  ASSERT_EQ(open(list, NoUpdate()), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.topics().count(), 3);
+  EXPECT_EQ(test::ReadBytes(session.indexPath()), damaged);
+
+  ASSERT_EQ(open(list, Use()), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(test::ReadBytes(session.indexPath()), kWorkedIndex);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListSessionTest, EmptyCurrentIndexGivesAnEmptyTable) {
+  const std::string list = writeList("SMM.LST", kWorkedList);
+  writeIndex("SMM.qorlv", "");
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  EXPECT_TRUE(session.topics().empty());
+}
+
+TEST_F(ListSessionTest, MissingFileLeavesTheOpenListAlone) {
+  const std::string list = writeList("BIBLIO.LST", kWorkedList);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(open(dir.file("PORTS.LST")), OpenOutcome::NotFound);
+  EXPECT_EQ(messages.informations, (std::vector<std::string>{"Unable to find \"PORTS.LST\" !"}));
+  EXPECT_TRUE(session.isOpen());
+  EXPECT_EQ(session.listPath(), list);
+  EXPECT_EQ(session.listKind(), 11);
+}
+
+TEST_F(ListSessionTest, OnlyLstFilesAreSplitWhenAsked) {
+  const std::string notes = writeList("notes.txt", kWorkedList);
+  ASSERT_EQ(open(notes), OpenOutcome::Opened);
+  EXPECT_FALSE(session.parseTopics());
+  ASSERT_EQ(session.topics().count(), 1);
+  EXPECT_EQ(session.topics().identifier(0), "NOTES.TXT");
+  EXPECT_EQ(session.topics().record(0).length, 161);
+  EXPECT_EQ(session.listKind(), 0);
+
+  ASSERT_EQ(open(notes, Use(), true, false), OpenOutcome::Opened);
+  EXPECT_TRUE(session.parseTopics());
+  EXPECT_EQ(session.topics().count(), 3);
+
+  const std::string lower = writeList("LIST.lst", kWorkedList);
+  ASSERT_EQ(open(lower), OpenOutcome::Opened);
+  EXPECT_EQ(session.topics().count(), 3);
+}
+
+TEST_F(ListSessionTest, ReadOnlyListGetsAReadOnlyIndexThatCanStillBeReplaced) {
+  const std::string list = dir.write("MSR.LST", kWorkedList);
+  ApplyFileStamp(list, FileStamp{kStamp, 0, true});
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_TRUE(ReadFileStamp(session.indexPath())->readOnly);
+
+  // The list changes: its read-only stale index is replaced without an error.
+  ::chmod(list.c_str(), 0644);
+  const std::string changed = kWorkedList + test::Separator('E', "0102") + test::Line("new");
+  dir.write("MSR.LST", changed);
+  ApplyFileStamp(list, FileStamp{kStamp + 2, 0, true});
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.topics().count(), 4);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+}
+
+TEST_F(ListSessionTest, UnwritableIndexReportsErrorTwoAndKeepsTheTable) {
+  const std::string list = writeList("I2C.LST", kWorkedList);
+  std::filesystem::create_directory(dir.file("I2C.qorlv"));
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Unable to create indexfile !"}));
+  EXPECT_EQ(session.topics().count(), 3);
+  EXPECT_EQ(session.listKind(), 7);
+}
+
+TEST_F(ListSessionTest, OversizedListIsRefusedAndClosed) {
+  const std::string small = writeList("TABLES.LST", kWorkedList);
+  ASSERT_EQ(open(small), OpenOutcome::Opened);
+  const std::string big = dir.write("FARCALL.LST", "");
+  std::filesystem::resize_file(big, std::uintmax_t{1} << 31);  // sparse
+  EXPECT_EQ(open(big), OpenOutcome::LoadFailed);
+  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Unable to load list !"}));
+  EXPECT_FALSE(session.isOpen());
+  EXPECT_EQ(session.listKind(), -1);
+  EXPECT_TRUE(session.topics().empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("FARCALL.qorlv")));
+}
+
+TEST_F(ListSessionTest, ReadTopicBounds) {
+  const std::string list = writeList("OPCODES.LST", kWorkedList);
+  // An index whose last range runs past the end of the file.
+  writeIndex("OPCODES.qorlv",
+             "A\x14"
+             "D\x15"
+             "150\x16"
+             "100\x17\x18\x1F\r\n"
+             "B\x14"
+             "D\x15"
+             "9999\x16"
+             "5\x17\x18\x1F\r\n");
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  std::string text;
+  ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);
+  EXPECT_EQ(text, kWorkedList.substr(150));
+  ASSERT_EQ(session.readTopic(1, text), ReadTopicResult::Ok);
+  EXPECT_EQ(text, "");
+  EXPECT_EQ(session.readTopic(2, text), ReadTopicResult::Failed);
+  EXPECT_EQ(session.readTopic(-1, text), ReadTopicResult::Failed);
+  // Earlier reads past the end do not spoil later ones.
+  ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);
+  EXPECT_EQ(text.size(), kWorkedList.size() - 150);
+
+  session.close();
+  session.close();
+  EXPECT_FALSE(session.isOpen());
+  EXPECT_EQ(session.readTopic(0, text), ReadTopicResult::Failed);
+  EXPECT_TRUE(session.listPath().empty());
+}
+
+TEST_F(ListSessionTest, MoreThan65536TopicsSurviveTheIndex) {
+  std::string bytes;
+  for (int i = 0; i < 70'001; ++i) bytes += test::Separator('T', std::to_string(i)) + "t\r\n";
+  const std::string list = writeList("BIG.LST", bytes);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  ASSERT_EQ(session.topics().count(), 70'001);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  ASSERT_EQ(session.topics().count(), 70'001);
+  EXPECT_EQ(session.topics().identifier(70'000), "70000");
+  std::string text;
+  ASSERT_EQ(session.readTopic(70'000, text), ReadTopicResult::Ok);
+  EXPECT_EQ(text, "t\r\n");
+}
+
+}  // namespace
+}  // namespace qorl

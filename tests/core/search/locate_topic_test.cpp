@@ -1,0 +1,73 @@
+#include "core/search/locate_topic.h"
+
+#include <gtest/gtest.h>
+
+namespace qorl {
+namespace {
+
+TopicTable SampleTable() {
+  TopicTable table;
+  table.append("21", 'D', 0, 10, "Topic zero NAME");  // matches '21' but is never examined
+  table.append("1000", 'V', 10, 10, "VIDEO - SET VIDEO MODE");
+  table.append("214B", 'D', 20, 10, "DOS 2+ - EXEC - LOAD AND/OR EXECUTE PROGRAM");
+  table.append("214c\t", 'D', 30, 10, "DOS 2+ - EXIT");
+  table.append("2F1234", 'm', 40, 10, "Foo - NAME CHECK");
+  table.append("2F1234", 'm', 50, 10, "Bar - name installation");
+  table.append("2F1235", 'm', 60, 10, "  Spacer caf\x82");
+  return table;
+}
+
+TEST(LocateTopic, FindsTheFirstIdentifierFromTopicOneOn) {
+  const TopicTable table = SampleTable();
+  EXPECT_EQ(LocateTopic(table, "21", ""), 2);     // never topic 0
+  EXPECT_EQ(LocateTopic(table, " 21  ", ""), 2);  // the key is trimmed
+  EXPECT_EQ(LocateTopic(table, "214C  ", ""), 3);
+  EXPECT_EQ(LocateTopic(table, "214C", ""), 3);  // folded, trimmed identifier
+  EXPECT_EQ(LocateTopic(table, "2f1234", ""), 4);
+  EXPECT_EQ(LocateTopic(table, "99", ""), -1);
+  EXPECT_EQ(LocateTopic(table, "214B00", ""), -1);  // the identifier must hold all of the key
+}
+
+TEST(LocateTopic, NarrowsByTitleTextAndNeedsKeyOrTitle) {
+  const TopicTable table = SampleTable();
+  EXPECT_EQ(LocateTopic(table, "2F1234", "INSTALL"), 5);
+  EXPECT_EQ(LocateTopic(table, "2F1234", "nope"), -1);
+  EXPECT_EQ(LocateTopic(table, "", "name"), 4);  // topic 0's title holds it too
+  EXPECT_EQ(LocateTopic(table, "", "  spacer "), 6);
+  EXPECT_EQ(LocateTopic(table, "", "CAF\x82"), 6);
+  EXPECT_EQ(LocateTopic(table, "", "CAF\x90"), -1);  // only a to z are folded
+  EXPECT_EQ(LocateTopic(table, "", ""), -1);
+  EXPECT_EQ(LocateTopic(table, " \t", "\r\n"), -1);
+  EXPECT_EQ(LocateTopic(TopicTable{}, "21", ""), -1);
+}
+
+TEST(ResolveAndLocate, TriesWithTitleThenWithoutAndReportsWhy) {
+  const TopicTable table = SampleTable();
+  ReferenceTarget target = ResolveAndLocate(table, "INT 2F/AX=1234h\"INSTALL\"", 1, "21");
+  EXPECT_EQ(target.outcome, ReferenceOutcome::Found);
+  EXPECT_EQ(target.topic, 5);
+  EXPECT_TRUE(target.message().empty());
+
+  target = ResolveAndLocate(table, "INT 2F/AX=1234h\"Nowhere\"", 1, "21");
+  EXPECT_EQ(target.outcome, ReferenceOutcome::Found);
+  EXPECT_EQ(target.topic, 4);
+
+  target = ResolveAndLocate(table, "AH=4Bh", 1, "214C");
+  EXPECT_EQ(target.topic, 2);
+
+  target = ResolveAndLocate(table, "INT 99", 1, "21");
+  EXPECT_EQ(target.outcome, ReferenceOutcome::NotFound);
+  EXPECT_EQ(target.topic, -1);
+  EXPECT_EQ(target.message(), "Unable to locate topic in current list");
+
+  target = ResolveAndLocate(table, "PORT 0060h", 1, "21");
+  EXPECT_EQ(target.outcome, ReferenceOutcome::InvalidShape);
+  EXPECT_EQ(target.message(), "Topic is not located in current list");
+
+  target = ResolveAndLocate(table, "INT 21", 8, "21");
+  EXPECT_EQ(target.outcome, ReferenceOutcome::NotHandled);
+  EXPECT_TRUE(target.message().empty());
+}
+
+}  // namespace
+}  // namespace qorl
