@@ -62,6 +62,8 @@ class RealListTest : public QObject {
     test::ViewerFixture f;
     TFormMain& w = f.start();
     w.resize(1000, 700);
+    // Use the index beside the list but never write into the shared lists folder.
+    w.browseState().options.policy.dontUseIndexFile = true;
     w.listController().openList(path.toStdString());
     QVERIFY(f.messages.entries.empty());
     QCOMPARE(w.windowTitle(), QString("Qorl Viewer - INTERRUP.LST"));

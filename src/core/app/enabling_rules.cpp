@@ -1,5 +1,7 @@
 #include "core/app/enabling_rules.h"
 
+#include "core/app/select_all.h"
+
 namespace qorl {
 
 const char* CommandName(Command command) {
@@ -41,8 +43,9 @@ CommandStates EvaluateCommands(const WindowState& state) {
   set(Command::FilePrint, topicShown);
   set(Command::FileExit, true);
   set(Command::EditCopy, state.selectionLength > 0);
-  set(Command::EditSelectAll, state.textLength > 0,
-      state.textLength > 0 && state.selectionLength >= state.textLength);
+  const SelectAllState selectAll =
+      SelectAllStateFor(state.textLength, state.selectionLength, state.lineCount);
+  set(Command::EditSelectAll, selectAll.enabled, selectAll.checked);
   set(Command::EditCopyTopic, true);
   set(Command::SearchFind, listNamed);
   set(Command::SearchSearchAgain, listNamed);

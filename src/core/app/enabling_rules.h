@@ -39,7 +39,8 @@ struct WindowState {
   TopicNumber topicCount = 0;     // topics of the open list
   TopicNumber currentTopic = -1;  // topic on view, -1 none
   int selectionLength = 0;        // characters selected in the topic view
-  int textLength = 0;             // characters in the topic view
+  int textLength = 0;             // text length of the topic view, each line break counting two
+  int lineCount = 0;              // lines in the topic view
   int gridRow = 0;                // the grid's selected row
   int rowCount = 1;               // the grid's rows (never fewer than one)
   bool zoomed = false;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/list/list_kind.h"
 #include "core/list/topic_table.h"
 
 namespace qorl {
@@ -24,16 +25,10 @@ inline std::string CurrentTopicText(TopicNumber current) {
   return "Cur: " + std::to_string(static_cast<long long>(current) + 1);
 }
 
-// The file name after the last '/', '\' or ':'.
-inline std::string FileNameOf(const std::string& path) {
-  const std::size_t cut = path.find_last_of("/\\:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 // The program title, plus " - " and the list's file name while a list is open (kind 0 or more).
 inline std::string WindowCaption(int listKind, const std::string& listPath) {
   std::string caption = kProgramTitle;
-  if (listKind >= 0) caption += " - " + FileNameOf(listPath);
+  if (listKind >= 0) caption += " - " + std::string(FileNameOf(listPath));
   return caption;
 }
 

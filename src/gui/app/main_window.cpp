@@ -423,7 +423,11 @@ WindowState TFormMain::commandWindowState() const {
   s.currentTopic = state_.currentTopic;
   const QTextCursor cursor = currentTopic_->textCursor();
   s.selectionLength = static_cast<int>(cursor.selectionEnd() - cursor.selectionStart());
-  s.textLength = static_cast<int>(currentTopic_->document()->characterCount() - 1);
+  // Positions count a line break once; the text length counts it twice (CR LF).
+  const int lines = currentTopic_->document()->blockCount();
+  const int positions = static_cast<int>(currentTopic_->document()->characterCount() - 1);
+  s.textLength = positions > 0 ? positions + lines - 1 : 0;
+  s.lineCount = lines;
   s.gridRow = gridView_->currentRow();
   s.rowCount = gridView_->rowCount();
   s.zoomed = mainPanel_->zoomed();

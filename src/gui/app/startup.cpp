@@ -10,6 +10,8 @@
 #include "core/app/command_line.h"
 #include "core/app/program_version.h"
 #include "core/browse/categories.h"
+#include "core/list/error_codes.h"
+#include "core/list/list_kind.h"
 #include "core/browse/status_panels.h"
 #include "core/list/message_service.h"
 #include "core/settings/settings_store.h"
@@ -19,25 +21,6 @@
 
 namespace qorl::gui {
 namespace {
-
-std::string Upper(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return s;
-}
-
-// The list kind a file name gives (-1 for an empty name).
-int KindOfName(const std::string& path) {
-  static const char* kNames[] = {"INTERRUP.LST", "PORTS.LST",  "MEMORY.LST", "CMOS.LST",
-                                 "FARCALL.LST",  "MSR.LST",    "I2C.LST",    "OPCODES.LST",
-                                 "SMM.LST",      "TABLES.LST", "BIBLIO.LST"};
-  const std::size_t cut = path.find_last_of("/\\:");
-  const std::string name = Upper(cut == std::string::npos ? path : path.substr(cut + 1));
-  if (name.empty()) return -1;
-  for (int i = 0; i < 11; ++i)
-    if (name == kNames[i]) return i + 1;
-  return 0;
-}
 
 void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
   std::error_code error;
@@ -86,7 +69,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   const std::int32_t major = ReadVersion().major;
   ConfigRecord config;
   if (ParseCommandLine(env.arguments, config, run, hive, major, messages).errorCode != 0)
-    messages.warning("Unknown commandline parameter(s) !");
+    ShowError(messages, kErrorCommandLine);
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
   const WindowPlacement placement = LoadWindowPlacement(
@@ -113,7 +96,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   run.listsFolder = FixListsFolder(window->config());
   BrowseState& state = window->browseState();
   state.listPath = window->config().DefStartupList;
-  state.listKind = KindOfName(state.listPath);
+  state.listKind = ListKindOf(state.listPath);
 
   SettingsHive* hivePtr = env.hive;
   MessageService* messagesPtr = env.messages;

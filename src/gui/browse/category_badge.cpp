@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "core/browse/categories.h"
-#include "gui/browse/codepage437.h"
+#include "core/browse/codepage437.h"
 
 namespace qorl::gui {
 
@@ -22,7 +22,7 @@ void PaintCategoryBadge(QPainter& painter, const QRect& item, unsigned char cate
     painter.setFont(font);
     painter.setPen(Qt::white);
     const QRect text(item.left() + 5, charTop, 10, item.bottom() - charTop + 1);
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString(QChar(Cp437Char(category))));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString(QChar(Cp437ToUnicode(category))));
   }
   painter.restore();
 }

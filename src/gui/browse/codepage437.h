@@ -6,10 +6,7 @@
 
 namespace qorl::gui {
 
-// The Unicode character of one code page 437 byte; bytes below 128 stay as they are.
-char16_t Cp437Char(unsigned char byte);
-
-// The bytes decoded one by one.
+// The bytes decoded one by one (one character per byte).
 QString FromCp437(std::string_view bytes);
 
 }  // namespace qorl::gui

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include "core/browse/status_panels.h"
+#include "core/browse/topic_format.h"
+#include "core/list/error_codes.h"
 #include "core/list/message_service.h"
 #include "gui/app/status_bar.h"
 #include "gui/app/zoom_switch.h"
@@ -12,26 +14,6 @@
 #include "gui/browse/topics_grid_view.h"
 
 namespace qorl::gui {
-namespace {
-
-// The topic's bytes as the view shows them: up to the first zero byte, each line end one '\n'.
-std::string ViewText(const std::string& bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c == '\0') break;
-    if (c == '\r') {
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      text += '\n';
-    } else {
-      text += c;
-    }
-  }
-  return text;
-}
-
-}  // namespace
 
 GridController::GridController(BrowseState& state, const BrowseWidgets& widgets,
                                MessageService& messages, QObject* parent)
@@ -61,11 +43,11 @@ void GridController::loadTopic(TopicNumber n) {
   if (!state_.session.isOpen() || !state_.topics().isValid(n)) return;
   std::string bytes;
   if (state_.session.readTopic(n, bytes) != ReadTopicResult::Ok) {
-    messages_.warning("Unable to load topic from list !");
+    ShowError(messages_, kErrorLoadTopic);
     return;
   }
   QTextEdit* view = widgets_.currentTopic;
-  view->setPlainText(FromCp437(ViewText(bytes)));
+  view->setPlainText(FromCp437(DisplayTextOf(bytes)));
   view->setEnabled(true);
   view->show();
   state_.currentTopic = n;

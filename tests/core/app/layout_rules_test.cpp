@@ -77,8 +77,9 @@ TEST(EnablingRules, OpenListWithTopicOnView) {
   state.topicCount = 20;
   state.rowCount = 20;
   state.currentTopic = 0;
-  state.textLength = 100;
-  state.selectionLength = 100;
+  state.textLength = 102;  // 100 positions on two lines
+  state.lineCount = 2;
+  state.selectionLength = 101;
   state.zoomed = true;
   state.helpAvailable = true;
   CommandStates s = EvaluateCommands(state);
