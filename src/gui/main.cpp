@@ -1,6 +1,5 @@
 // qorlview: the Qorl Viewer.
 
-#include <QApplication>
 #include <QDir>
 #include <string>
 #include <vector>
@@ -9,9 +8,10 @@
 #include "gui/app/main_window.h"
 #include "gui/app/message_box_service.h"
 #include "gui/app/startup.h"
+#include "gui/app/viewer_application.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  qorl::gui::ViewerApplication app(argc, argv);
   QApplication::setApplicationName("Qorl Viewer");
 
   qorl::gui::StartupEnvironment environment;
@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
   if (programDir.empty() || programDir.back() != '/') programDir += '/';
   environment.programDir = programDir;
   qorl::gui::MessageBoxService messages;
+  app.setMessages(&messages);
   environment.messages = &messages;
   std::unique_ptr<qorl::SettingsHive> hive = qorl::OpenUserHive();
   environment.hive = hive.get();

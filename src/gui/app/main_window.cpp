@@ -85,7 +85,7 @@ void TFormMain::buildToolBars() {
   categoryButton_->setText("Category");
   categoryButton_->setStatusTip("Click to show All categories");
   categoryButton_->setToolTip("Click to show All categories");
-  categoryButton_->setFixedSize(48, 21);
+  categoryButton_->setMinimumSize(48, 21);
   categoryButton_->setEnabled(false);
   combo_ = new CategoryComboBox(toolBarCategories_);
   combo_->setEnabled(false);

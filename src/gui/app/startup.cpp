@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QScreen>
 #include <filesystem>
 #include <fstream>
@@ -10,9 +11,9 @@
 #include "core/app/command_line.h"
 #include "core/app/program_version.h"
 #include "core/browse/categories.h"
+#include "core/browse/status_panels.h"
 #include "core/list/error_codes.h"
 #include "core/list/list_kind.h"
-#include "core/browse/status_panels.h"
 #include "core/list/message_service.h"
 #include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
@@ -21,6 +22,15 @@
 
 namespace qorl::gui {
 namespace {
+
+// The Windows font names stand as they are; where the desktop lacks them, these metric-alike
+// faces come first so that texts fit the layout's fixed widths.
+void InstallFontSubstitutes() {
+  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial"});
+  QFont::insertSubstitutions("Terminal", {"Liberation Mono", "Courier New"});
+  QFont::insertSubstitutions("Courier New", {"Liberation Mono"});
+  QFont::insertSubstitutions("Arial", {"Liberation Sans"});
+}
 
 void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
   std::error_code error;
@@ -65,6 +75,7 @@ void Shutdown(TFormMain& window, SettingsHive& hive, std::int32_t major, const R
 std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& run) {
   MessageService& messages = *env.messages;
   SettingsHive& hive = *env.hive;
+  InstallFontSubstitutes();
   // Phase A: version, command line (error 10 before the window appears), placement.
   const std::int32_t major = ReadVersion().major;
   ConfigRecord config;
