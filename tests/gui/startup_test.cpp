@@ -9,6 +9,7 @@
 #include <QLabel>
 #include "gui/app/main_panel.h"
 #include "gui/app/main_window.h"
+#include "gui/app/open_list_menu.h"
 #include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/topics_grid_view.h"
@@ -187,6 +188,32 @@ class StartupTest : public QObject {
     QVERIFY(w.action(Command::SearchFind)->isEnabled());
     QVERIFY(w.action(Command::OptionsUpdateTopicTitles)->isEnabled());
     QVERIFY(!w.action(Command::FileClose)->isEnabled());
+  }
+
+  void listsFolderFillsTheOpenListMenu() {
+    QTemporaryDir folder;
+    test::WriteList(folder.path(), "PORTS.LST", test::MixedTopics(1));
+    test::WriteList(folder.path(), "INTERRUP.LST", test::MixedTopics(1));
+    test::WriteList(folder.path(), "NOTES.TXT", test::MixedTopics(1));
+    test::ViewerFixture f;
+    ConfigRecord config;
+    config.DefStartupDir = folder.path().toStdString();
+    config.DefStartupList = folder.filePath("PORTS.LST").toStdString();
+    f.store(config);
+    TFormMain& w = f.start();
+    QCOMPARE(f.run.listsFolder, folder.path().toStdString() + "/");
+    const auto& entries = w.listMenu().entries();
+    QCOMPARE(entries.size(), size_t(2));
+    QCOMPARE(entries[0]->text(), QString("Interrup.lst"));
+    QCOMPARE(entries[1]->text(), QString("Ports.lst"));
+    QVERIFY(entries[1]->isChecked());
+    entries[0]->trigger();
+    QCOMPARE(w.windowTitle(), QString("Qorl Viewer - INTERRUP.LST"));
+    QVERIFY(entries[0]->isChecked());
+    QVERIFY(!entries[1]->isChecked());
+    w.updateCommands();
+    w.action(Command::FileClose)->trigger();
+    QVERIFY(!entries[0]->isChecked());
   }
 
   void helpFileDecidesTheHelpCommand() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include "gui/app/busy_indicator.h"
 #include "gui/app/help_window.h"
 #include "gui/app/main_panel.h"
+#include "gui/app/open_list_menu.h"
 #include "gui/app/status_bar.h"
 #include "gui/app/zoom_switch.h"
 #include "gui/browse/category_combo_box.h"
@@ -100,8 +102,11 @@ void TFormMain::buildToolBars() {
   toolBar_->setMinimumHeight(26);
   openListMenu_ = new QMenu("&Open List", this);
   openListMenu_->setObjectName("OpenListMenu");
-  openListMenu_->addSeparator();
-  openListMenu_->addAction(actions_.openOther);
+  listMenu_ = new OpenListMenu(openListMenu_, actions_.openOther, [this](const std::string& path) {
+    list_->openList(path);
+    listMenu_->checkList(state_.listPath);
+  });
+  listMenu_->build(std::string(), false);
   actions_.openListMenu->setMenu(openListMenu_);
   openListButton_ = new QToolButton(toolBar_);
   openListButton_->setObjectName("OpenListButton");
@@ -277,9 +282,14 @@ void TFormMain::connectCommands() {
     }
   });
   connect(actions_.openListMenu, &QAction::triggered, this, [this] {
+    // The tool-bar button: the hint goes before the dialog opens.
     statusBar_->setPanelText(StatusBarPanels::kHintPanel, QString());
     statusBar_->repaint();
+    openOtherList();
   });
+  connect(actions_.openOther, &QAction::triggered, this, &TFormMain::openOtherList);
+  connect(list_, &ListController::listClosed, this,
+          [this] { listMenu_->checkList(std::string()); });
 
   connect(gridView_, &TopicsGridView::rowSelected, grid_, &GridController::onRowSelected);
   connect(gridView_, &TopicsGridView::clickReaction, grid_, &GridController::onClickReaction);
@@ -410,6 +420,20 @@ void TFormMain::onHeaderSectionResized(int section, int, int) {
 void TFormMain::defaultColumnWidth() {
   gridView_->setColumnWidth(0, kDefaultColumnWidth);
   mainPanel_->relayout();
+}
+
+void TFormMain::buildListMenu() {
+  listMenu_->build(listsFolder_, config_.DisplayAllLists);
+  listMenu_->checkList(state_.session.isOpen() ? state_.listPath : std::string());
+}
+
+void TFormMain::openOtherList() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, "Open a list", QString::fromStdString(listsFolder_),
+                                   "List files (*.lst *.LST);;All files (*)");
+  if (path.isEmpty()) return;
+  list_->openList(path.toStdString());
+  listMenu_->checkList(state_.listPath);
 }
 
 void TFormMain::showHelp() {

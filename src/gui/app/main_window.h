@@ -31,6 +31,7 @@ class GridController;
 class HelpWindow;
 class ListController;
 class MainPanel;
+class OpenListMenu;
 class StatusBarPanels;
 class TopicsGridModel;
 class TopicsGridView;
@@ -63,6 +64,12 @@ class TFormMain : public QMainWindow {
   // Column widths from TopicsColWidth.
   void applyColumnWidths();
   void setWindowShown(bool shown);
+  // The folder the Open List menu and its file dialog look in (ends in '/').
+  void setListsFolder(const std::string& folder) { listsFolder_ = folder; }
+  const std::string& listsFolder() const { return listsFolder_; }
+  // Builds the Open List menu from the lists folder (when the window is first shown).
+  void buildListMenu();
+  OpenListMenu& listMenu() { return *listMenu_; }
 
   // Evaluates every command's enabled, checked and visible state; runs whenever the event loop
   // is about to wait.
@@ -106,6 +113,7 @@ class TFormMain : public QMainWindow {
   void placeToolBars(int firstBand, bool secondBreak);
   void onHeaderSectionResized(int section, int oldSize, int newSize);
   void showHelp();
+  void openOtherList();
 
   MessageService& messages_;
   ConfigRecord config_;
@@ -114,6 +122,7 @@ class TFormMain : public QMainWindow {
   CommandActions actions_;
   double dpi_ = 96.0;
   QString helpFile_;
+  std::string listsFolder_;
   bool helpAvailable_ = false;
   bool fittingColumns_ = false;
   std::function<void(TFormMain&)> shutdown_;
@@ -123,6 +132,7 @@ class TFormMain : public QMainWindow {
   QToolButton* categoryButton_ = nullptr;
   QToolButton* openListButton_ = nullptr;
   QMenu* openListMenu_ = nullptr;
+  OpenListMenu* listMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
   QAction* helpSeparator_ = nullptr;
   CategoryComboBox* combo_ = nullptr;

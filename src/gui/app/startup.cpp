@@ -17,6 +17,7 @@
 #include "core/list/message_service.h"
 #include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
+#include "gui/app/open_list_menu.h"
 #include "gui/browse/browse_state.h"
 #include "gui/list/list_controller.h"
 
@@ -105,6 +106,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   LoadCategoryDescriptions(env.programDir + kCategoryFileName, window->browseState());
   window->applyColumnWidths();
   run.listsFolder = FixListsFolder(window->config());
+  window->setListsFolder(run.listsFolder);
   BrowseState& state = window->browseState();
   state.listPath = window->config().DefStartupList;
   state.listKind = ListKindOf(state.listPath);
@@ -117,14 +119,17 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   });
 
   window->show();
+  window->buildListMenu();
   window->setWindowShown(true);
   run.windowShown = true;
   window->repaint();
 
   std::error_code error;
   const std::string startupList = window->config().DefStartupList;
-  if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error))
+  if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error)) {
     window->listController().openList(startupList);
+    window->listMenu().checkList(window->browseState().listPath);
+  }
   return window;
 }
 
