@@ -65,6 +65,22 @@ class LayoutTest : public QObject {
     QCOMPARE(panel->minimumHeight(), 83);
   }
 
+  void barsChangingSizeKeepTheTopicsHeight() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(800, 600);
+    QApplication::processEvents();
+    MainPanel* panel = w.mainPanel();
+    const int topics = panel->topicsPanel()->height();
+    const int before = panel->height();
+    w.statusPanels()->hide();  // the window keeps its height, the panel grows
+    QApplication::processEvents();
+    QVERIFY(panel->height() > before);
+    QCOMPARE(panel->topicsPanel()->height(), topics);
+    QCOMPARE(panel->topicsShare(), static_cast<double>(topics) / panel->height());
+  }
+
   void zoomAndEscape() {
     test::ViewerFixture f;
     TFormMain& w = f.start();

@@ -13,6 +13,7 @@
 #include "gui/app/zoom_switch.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/browse/topics_grid_delegate.h"
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
@@ -143,6 +144,23 @@ class ListBrowsingTest : public QObject {
     QCOMPARE(window().categoryCombo()->currentIndex(), 0);
     QCOMPARE(state.view.count(), 21);
     QCOMPARE(panel(0), QString("21 topics (21 in category)"));
+  }
+
+  void badgesOnlyUnderAllCategories() {
+    window().listController().openList(sample_.toStdString());
+    TopicsGridView* grid = window().grid();
+    auto badgeShown = [grid](int row) {
+      const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+      const QImage image = grid->viewport()->grab().toImage();
+      return image.pixelColor(cell.left() + 3, cell.top() + 3) == QColor(0, 128, 128);
+    };
+    QVERIFY(badgeShown(1));
+    window().categoryCombo()->setCurrentIndex(4);  // D
+    QVERIFY(!badgeShown(1));
+    window().findChild<QToolButton*>("CategorySpeedButton")->click();
+    QVERIFY(badgeShown(1));
+    grid->gridDelegate()->setShowCategoryChar(false);
+    QVERIFY(!badgeShown(1));
   }
 
   void singleCategoryListHasNoAllCategoriesEntry() {

@@ -1,6 +1,7 @@
 #include "gui/app/main_panel.h"
 
 #include <QMouseEvent>
+#include <QResizeEvent>
 
 #include "core/app/layout_arithmetic.h"
 
@@ -71,6 +72,13 @@ void MainPanel::retakeShare() {
 
 void MainPanel::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // When the bars around the panel change size (tool bars dragged or wrapped) and the window
+  // does not, the topics panel keeps its height and the share is taken anew from it.
+  const int windowHeight = window() != this ? window()->height() : -1;
+  if (windowHeight >= 0 && windowHeight == lastWindowHeight_ &&
+      event->oldSize().height() != event->size().height())
+    retakeShare();
+  lastWindowHeight_ = windowHeight;
   relayout();
 }
 

@@ -50,6 +50,7 @@ class MainPanel : public QWidget {
   double share_ = 0.5;
   bool windowShown_ = false;
   bool zoomed_ = false;
+  int lastWindowHeight_ = -1;
 };
 
 // The splitter bar; dragging it asks the panel for a new split.
