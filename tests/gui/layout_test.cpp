@@ -107,6 +107,17 @@ class LayoutTest : public QObject {
     QVERIFY(!w.action(Command::OptionsZoomTopic)->isChecked());
     QVERIFY(!w.mainPanel()->topicsPanel()->isHidden());
 
+    // The same through the keys.
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.updateCommands();
+    QTest::keyClick(w.grid(), Qt::Key_F5);
+    QVERIFY(w.mainPanel()->zoomed());
+    QTest::keyClick(w.currentTopic(), Qt::Key_Escape);
+    QVERIFY(!w.mainPanel()->zoomed());
+    QTest::keyClick(w.grid(), Qt::Key_Escape);  // Esc never zooms in
+    QVERIFY(!w.mainPanel()->zoomed());
+
     // Opening a list leaves zoom.
     w.updateCommands();
     w.action(Command::OptionsZoomTopic)->trigger();

@@ -77,7 +77,11 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   updateCommands();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+  // The grid and its model read the browse state, which goes before the child widgets would.
+  delete mainPanel_;
+  delete model_;
+}
 
 void TFormMain::buildToolBars() {
   toolBarCategories_ = new QToolBar("Categories", this);
