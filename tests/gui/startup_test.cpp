@@ -1,6 +1,7 @@
 // The start-up order's effects: command-line words, placement, settings, help file, category
 // descriptions, scaling, the start-up list, and what the shutdown writes.
 
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QProgressBar>
@@ -131,6 +132,19 @@ class StartupTest : public QObject {
       g.start({word});
       QCOMPARE(g.messages.entries.size(), size_t(1));
     }
+  }
+
+  void error10IsShownBeforeTheWindowAppears() {
+    test::ViewerFixture f;
+    int windowsShownAtMessage = -1;
+    f.messages.onMessage = [&windowsShownAtMessage] {
+      windowsShownAtMessage = 0;
+      for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<TFormMain*>(widget) && widget->isVisible()) ++windowsShownAtMessage;
+    };
+    f.start({"/NOSUCHWORD"});
+    QCOMPARE(windowsShownAtMessage, 0);
+    QVERIFY(f.window->isVisible());
   }
 
   void noSaveAndExitQuestion() {

@@ -7,7 +7,7 @@
 namespace qorl::gui {
 namespace {
 
-struct CommandSpec {
+struct CommandRow {
   Command command;
   const char* caption;
   QKeySequence shortcut;
@@ -33,7 +33,7 @@ QAction* MakeAction(QWidget* window, const char* name, const char* caption,
 }  // namespace
 
 CommandActions CreateCommandActions(QWidget* window) {
-  const CommandSpec specs[] = {
+  const CommandRow kCommandRows[] = {
       {Command::FileClose, "&Close List", {}, "Close current list", -1},
       {Command::FileSave, "&Save Topic...", QKeySequence("Ctrl+S"), "Save current topic", 1},
       {Command::FilePrint, "&Print Topic...", QKeySequence("Ctrl+P"), "Print current topic", 2},
@@ -60,10 +60,10 @@ CommandActions CreateCommandActions(QWidget* window) {
       {Command::ViewBack, "&Back", {}, "Back to previous selected topic", 12},
   };
   CommandActions actions;
-  for (const CommandSpec& spec : specs) {
-    QAction* action = MakeAction(window, CommandName(spec.command), spec.caption, spec.shortcut,
-                                 spec.hint, spec.icon);
-    actions.commands[static_cast<std::size_t>(spec.command)] = action;
+  for (const CommandRow& row : kCommandRows) {
+    QAction* action =
+        MakeAction(window, CommandName(row.command), row.caption, row.shortcut, row.hint, row.icon);
+    actions.commands[static_cast<std::size_t>(row.command)] = action;
   }
   actions[Command::EditSelectAll]->setCheckable(true);
   actions[Command::OptionsZoomTopic]->setCheckable(true);
