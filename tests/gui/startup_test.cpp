@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QTest>
@@ -273,11 +274,13 @@ class StartupTest : public QObject {
     QCOMPARE(bar->progressBar()->width(), 362);
     QCOMPARE(w.minimumWidth(), 133);
     QCOMPARE(w.minimumHeight(), 180);
+    QCOMPARE(w.grid()->verticalHeader()->defaultSectionSize(), 19);  // 8 points at 120: 10 + 9
 
     test::ViewerFixture g;
     TFormMain& plain = g.start({}, 96);
     QCOMPARE(plain.statusPanels()->panel(0)->width(), 170);
     QCOMPARE(plain.minimumWidth(), 111);
+    QCOMPARE(plain.grid()->verticalHeader()->defaultSectionSize(), 17);
   }
 };
 

@@ -265,7 +265,9 @@ void TFormMain::connectCommands() {
   connect(actions_[Command::OptionsUnzoomTopic], &QAction::triggered, this,
           [this] { zoom_->leave(); });
   connect(actions_[Command::OptionsUpdateTopicTitles], &QAction::triggered, this, [this] {
-    if (!state_.listPath.empty()) list_->openList(state_.listPath, true);
+    if (state_.listPath.empty()) return;
+    list_->openList(state_.listPath, true);
+    listMenu_->checkList(state_.listPath);
   });
   connect(actions_[Command::ViewPrev], &QAction::triggered, this,
           [this] { grid_->previousTopic(); });
