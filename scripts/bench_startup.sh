@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times whole runs of `qorlview -QUIT` on the offscreen platform: once with INTERRUP.LST as the
 # start-up list (read from its current index) and once with no start-up list, interleaved in the
-# same run, and prints the median of each and the share the opening adds.
+# same run, and prints the median of each and the share the opening adds. The list is copied to a
+# temporary folder and a first run writes its index there, so the index is current.
 # Usage: scripts/bench_startup.sh [runs] [lists folder]   (defaults: 10, ../shared/lists)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -13,14 +14,15 @@ viewer="$root/build/src/gui/qorlview"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/with/Halvex" "$work/without/Halvex"
-# Settings of the "with" run: the start-up list, and an index that is used but never written.
+mkdir -p "$work/with/Halvex" "$work/without/Halvex" "$work/lists"
+cp -p "$lists/INTERRUP.LST" "$work/lists/"
+lists="$work/lists"
+# Settings of the "with" run: the start-up list under the default index policy.
 cat > "$work/with/Halvex/Qorl Viewer.reg" <<REG
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Halvex\\Qorl Viewer\\2\\Config]
 "DefStartupList"="$lists/INTERRUP.LST"
-"DontUseIndexFile"=dword:00000001
 REG
 
 run_ms() {  # prints the wall time of one run in milliseconds
@@ -33,8 +35,9 @@ run_ms() {  # prints the wall time of one run in milliseconds
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
-run_ms "$work/without" >/dev/null  # warm the caches once
-run_ms "$work/with" >/dev/null
+run_ms "$work/with" >/dev/null  # writes the index; warms the caches
+run_ms "$work/without" >/dev/null
+[ -f "$lists/INTERRUP.qorlv" ] || { echo "the first run wrote no index"; exit 1; }
 with=(); without=()
 for _ in $(seq "$runs"); do
   without+=("$(run_ms "$work/without")")
