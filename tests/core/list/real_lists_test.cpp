@@ -20,7 +20,9 @@ std::vector<fs::path> RealLists() {
   std::vector<fs::path> lists;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(QORL_LISTS_DIR, ec)) {
-    if (entry.is_regular_file()) lists.push_back(entry.path());
+    // Only the lists themselves: an index file kept beside them is not a list.
+    if (entry.is_regular_file() && entry.path().extension() != ".qorlv")
+      lists.push_back(entry.path());
   }
   std::sort(lists.begin(), lists.end());
   return lists;

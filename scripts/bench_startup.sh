@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Times whole runs of `qorlview -QUIT` on the offscreen platform: once with INTERRUP.LST as the
+# start-up list (read from its current index) and once with no start-up list, interleaved in the
+# same run, and prints the median of each and the share the opening adds. The list is copied to a
+# temporary folder and a first run writes its index there, so the index is current.
+# Usage: scripts/bench_startup.sh [runs] [lists folder]   (defaults: 10, ../shared/lists)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+runs="${1:-10}"
+lists="$(cd "${2:-$root/../shared/lists}" && pwd)"
+viewer="$root/build/src/gui/qorlview"
+[ -x "$viewer" ] || { echo "build qorlview first (scripts/build.sh)"; exit 1; }
+[ -f "$lists/INTERRUP.LST" ] || { echo "skipped: no INTERRUP.LST in $lists"; exit 0; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/with/Halvex" "$work/without/Halvex" "$work/lists"
+cp -p "$lists/INTERRUP.LST" "$work/lists/"
+lists="$work/lists"
+# Settings of the "with" run: the start-up list under the default index policy.
+cat > "$work/with/Halvex/Qorl Viewer.reg" <<REG
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Halvex\\Qorl Viewer\\2\\Config]
+"DefStartupList"="$lists/INTERRUP.LST"
+REG
+
+run_ms() {  # prints the wall time of one run in milliseconds
+  local start end
+  start=$(date +%s%N)
+  (cd "$lists" && XDG_CONFIG_HOME="$1" QT_QPA_PLATFORM=offscreen "$viewer" -QUIT >/dev/null 2>&1)
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000000))
+}
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+run_ms "$work/with" >/dev/null  # writes the index; warms the caches
+run_ms "$work/without" >/dev/null
+[ -f "$lists/INTERRUP.qorlv" ] || { echo "the first run wrote no index"; exit 1; }
+with=(); without=()
+for _ in $(seq "$runs"); do
+  without+=("$(run_ms "$work/without")")
+  with+=("$(run_ms "$work/with")")
+done
+m_without=$(printf '%s\n' "${without[@]}" | median)
+m_with=$(printf '%s\n' "${with[@]}" | median)
+echo "qorlview -QUIT, median of $runs runs:"
+echo "  no start-up list:          ${m_without} ms"
+echo "  INTERRUP.LST (its index):  ${m_with} ms"
+awk -v a="$m_with" -v b="$m_without" 'BEGIN {printf "  the opening adds %.1f%% (goal: at most 30%%)\n", (a - b) * 100 / b}'

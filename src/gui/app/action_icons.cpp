@@ -1,0 +1,124 @@
+#include "gui/app/action_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace qorl::gui {
+namespace {
+
+void Page(QPainter& p) {
+  p.setBrush(Qt::white);
+  p.drawRect(3, 1, 10, 13);
+  p.drawLine(5, 4, 11, 4);
+  p.drawLine(5, 7, 11, 7);
+  p.drawLine(5, 10, 9, 10);
+}
+
+void Arrow(QPainter& p, bool up) {
+  QPainterPath path;
+  if (up) {
+    path.moveTo(8, 2);
+    path.lineTo(14, 9);
+    path.lineTo(2, 9);
+  } else {
+    path.moveTo(8, 14);
+    path.lineTo(14, 7);
+    path.lineTo(2, 7);
+  }
+  path.closeSubpath();
+  p.setBrush(QColor(0, 128, 128));
+  p.drawPath(path);
+}
+
+void Lens(QPainter& p) {
+  p.setBrush(QColor(200, 230, 255));
+  p.drawEllipse(2, 2, 8, 8);
+  p.setPen(QPen(Qt::black, 2));
+  p.drawLine(9, 9, 14, 14);
+}
+
+}  // namespace
+
+QIcon ActionIcon(int index) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setPen(Qt::black);
+  switch (index) {
+    case 0:  // open list: a folder
+      p.setBrush(QColor(240, 200, 80));
+      p.drawRect(1, 4, 14, 10);
+      p.drawRect(1, 2, 6, 2);
+      break;
+    case 1:  // save: a disk
+      p.setBrush(QColor(40, 60, 160));
+      p.drawRect(1, 1, 14, 14);
+      p.setBrush(Qt::white);
+      p.drawRect(4, 1, 8, 5);
+      break;
+    case 2:  // print: a printer
+      p.setBrush(Qt::white);
+      p.drawRect(4, 1, 8, 5);
+      p.setBrush(Qt::gray);
+      p.drawRect(1, 6, 14, 6);
+      p.setBrush(Qt::white);
+      p.drawRect(4, 10, 8, 5);
+      break;
+    case 3:  // copy: two pages
+      p.setBrush(Qt::white);
+      p.drawRect(1, 1, 8, 10);
+      p.drawRect(6, 5, 8, 10);
+      break;
+    case 4:  // select all: a page with a dashed frame
+      Page(p);
+      p.setPen(QPen(Qt::blue, 1, Qt::DotLine));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(0, 0, 15, 15);
+      break;
+    case 5:  // find
+      Lens(p);
+      break;
+    case 6:  // search again: lens and arrow
+      Lens(p);
+      p.setPen(QPen(QColor(0, 128, 0), 2));
+      p.drawLine(11, 2, 15, 2);
+      p.drawLine(13, 0, 15, 2);
+      break;
+    case 7:  // zoom: a frame with corner marks
+      p.setBrush(Qt::white);
+      p.drawRect(1, 1, 14, 14);
+      p.setPen(QPen(QColor(0, 128, 128), 2));
+      p.drawLine(4, 4, 11, 11);
+      p.drawLine(4, 11, 11, 4);
+      break;
+    case 8:  // configuration: a gear-like wheel
+      p.setBrush(Qt::gray);
+      p.drawEllipse(2, 2, 12, 12);
+      p.setBrush(Qt::white);
+      p.drawEllipse(6, 6, 4, 4);
+      break;
+    case 9:  // previous
+      Arrow(p, true);
+      break;
+    case 10:  // next
+      Arrow(p, false);
+      break;
+    case 12: {  // back: arrow to the left
+      QPainterPath path;
+      path.moveTo(2, 8);
+      path.lineTo(9, 2);
+      path.lineTo(9, 14);
+      path.closeSubpath();
+      p.setBrush(QColor(0, 128, 128));
+      p.drawPath(path);
+      break;
+    }
+    default:
+      return QIcon();
+  }
+  p.end();
+  return QIcon(pixmap);
+}
+
+}  // namespace qorl::gui

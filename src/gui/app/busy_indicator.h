@@ -1,0 +1,33 @@
+#pragma once
+// The busy pattern of the viewer: the main window disabled, the wait cursor, the status-bar
+// progress bar and hint, the status bar repainted at once; all undone at the end.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/list/busy.h"
+
+namespace qorl::gui {
+
+class StatusBarPanels;
+
+class WindowBusyIndicator final : public BusyIndicator {
+ public:
+  WindowBusyIndicator(QWidget* window, StatusBarPanels* statusBar);
+  ~WindowBusyIndicator() override;
+
+  void beginBusy(const std::string& hint, const BusyOptions& options) override;
+  void showProgress() override;
+  void setProgress(int percent) override;
+  void endBusy() override;
+
+  bool busy() const { return depth_ > 0; }
+
+ private:
+  QPointer<QWidget> window_;
+  QPointer<StatusBarPanels> statusBar_;
+  int depth_ = 0;
+  int cursors_ = 0;
+};
+
+}  // namespace qorl::gui

@@ -1,0 +1,85 @@
+#include "gui/app/command_actions.h"
+
+#include <QWidget>
+
+#include "gui/app/action_icons.h"
+
+namespace qorl::gui {
+namespace {
+
+struct CommandRow {
+  Command command;
+  const char* caption;
+  QKeySequence shortcut;
+  const char* hint;
+  int icon;
+};
+
+QAction* MakeAction(QWidget* window, const char* name, const char* caption,
+                    const QKeySequence& shortcut, const char* hint, int icon) {
+  auto* action = new QAction(QString::fromUtf8(caption), window);
+  action->setObjectName(name);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  if (hint && *hint) {
+    action->setStatusTip(QString::fromUtf8(hint));
+    action->setToolTip(QString::fromUtf8(hint));
+  }
+  if (icon >= 0) action->setIcon(ActionIcon(icon));
+  window->addAction(action);
+  return action;
+}
+
+}  // namespace
+
+CommandActions CreateCommandActions(QWidget* window) {
+  const CommandRow kCommandRows[] = {
+      {Command::FileClose, "&Close List", {}, "Close current list", -1},
+      {Command::FileSave, "&Save Topic...", QKeySequence("Ctrl+S"), "Save current topic", 1},
+      {Command::FilePrint, "&Print Topic...", QKeySequence("Ctrl+P"), "Print current topic", 2},
+      {Command::FileExit, "E&xit", {}, "Exit the program", -1},
+      {Command::EditCopy, "&Copy", QKeySequence("Ctrl+C"), "Copy text to clipboard", 3},
+      {Command::EditSelectAll, "Select &All", QKeySequence("Ctrl+A"), "Select all text", 4},
+      {Command::EditCopyTopic, "Copy &Topic", QKeySequence("Ctrl+Shift+C"),
+       "Copy whole topic to clipboard", -1},
+      {Command::SearchFind, "&Find...", QKeySequence("Ctrl+F"), "Find text", 5},
+      {Command::SearchSearchAgain, "&Search Again", QKeySequence("F3"), "Repeat last search", 6},
+      {Command::OptionsZoomTopic, "&Zoom Topic", QKeySequence("F5"), "Zoom topic", 7},
+      {Command::OptionsUnzoomTopic, "&Unzoom Topic", QKeySequence("Esc"), "", -1},
+      {Command::OptionsUpdateTopicTitles,
+       "&Update Topic Titles",
+       {},
+       "Update topic titles of current list",
+       -1},
+      {Command::OptionsConfiguration, "&Configuration...", {}, "Configure the program", 8},
+      {Command::HelpHelpIndex, "&Help Topics...", QKeySequence("F1"), "Show help topics", -1},
+      {Command::HelpAbout, "&About...", {}, "About this program", -1},
+      {Command::ViewPrev, "&Previous Topic", QKeySequence("Ctrl+Up"), "Previous topic", 9},
+      {Command::ViewNext, "&Next Topic", QKeySequence("Ctrl+Down"), "Next topic", 10},
+      {Command::HeaderTopicsHeaderDefWidth, "&Default Column Width", {}, "", -1},
+      {Command::ViewBack, "&Back", {}, "Back to previous selected topic", 12},
+  };
+  CommandActions actions;
+  for (const CommandRow& row : kCommandRows) {
+    QAction* action =
+        MakeAction(window, CommandName(row.command), row.caption, row.shortcut, row.hint, row.icon);
+    actions.commands[static_cast<std::size_t>(row.command)] = action;
+  }
+  actions[Command::EditSelectAll]->setCheckable(true);
+  actions[Command::OptionsZoomTopic]->setCheckable(true);
+  // Back is bound to nothing and never shown. Unzoom is on no menu or bar but keeps its shortcut.
+  actions[Command::ViewBack]->setVisible(false);
+  actions[Command::ViewBack]->setEnabled(false);
+
+  actions.openListMenu = MakeAction(window, "FileOpenListItem", "&Open List", {}, "Open a list", 0);
+  actions.openOther = MakeAction(window, "FileOpenOtherItem", "&Other...", QKeySequence("Ctrl+O"),
+                                 "Open a list", -1);
+  actions.toolsExplore =
+      MakeAction(window, "ToolsExploreItem", "&Explore Lists Location...", {}, "", -1);
+  actions.toolsCombine = MakeAction(window, "ToolsCombineItem", "Run &Combine.com...", {}, "", -1);
+  actions.toolsIntprint =
+      MakeAction(window, "ToolsIntprintItem", "Run &Intprint.com...", {}, "", -1);
+  return actions;
+}
+
+}  // namespace qorl::gui

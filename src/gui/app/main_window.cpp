@@ -1,0 +1,503 @@
+#include "gui/app/main_window.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/app/layout_arithmetic.h"
+#include "core/browse/status_panels.h"
+#include "core/list/message_service.h"
+#include "gui/app/busy_indicator.h"
+#include "gui/app/help_window.h"
+#include "gui/app/main_panel.h"
+#include "gui/app/open_list_menu.h"
+#include "gui/app/status_bar.h"
+#include "gui/app/zoom_switch.h"
+#include "gui/browse/category_combo_box.h"
+#include "gui/browse/category_controller.h"
+#include "gui/browse/grid_controller.h"
+#include "gui/browse/topics_grid_delegate.h"
+#include "gui/browse/topics_grid_model.h"
+#include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
+
+namespace qorl::gui {
+
+TFormMain::TFormMain(MessageService& messages, QWidget* parent)
+    : QMainWindow(parent), messages_(messages) {
+  setObjectName("FormMain");
+  setWindowTitle(kProgramTitle);
+  QFont font("MS Sans Serif");
+  font.setPointSize(8);
+  setFont(font);
+  actions_ = CreateCommandActions(this);
+
+  buildToolBars();
+  buildPanels();
+  statusBar_ = new StatusBarPanels(this);
+  setStatusBar(statusBar_);
+  buildMenus();
+
+  busy_ = std::make_unique<WindowBusyIndicator>(this, statusBar_);
+  zoom_ = std::make_unique<ZoomSwitch>(mainPanel_, actions_[Command::OptionsZoomTopic],
+                                       currentTopic_, gridView_);
+  BrowseWidgets widgets;
+  widgets.window = this;
+  widgets.grid = gridView_;
+  widgets.model = model_;
+  widgets.combo = combo_;
+  widgets.categoryButton = categoryButton_;
+  widgets.currentTopic = currentTopic_;
+  widgets.currentTopicLabel = currentTopicLabel_;
+  widgets.seeAlsoButton = seeAlsoButton_;
+  widgets.statusBar = statusBar_;
+  widgets.mainPanel = mainPanel_;
+  widgets.zoom = zoom_.get();
+  grid_ = new GridController(state_, widgets, messages_, this);
+  categories_ = new CategoryController(state_, widgets, *busy_, *grid_, this);
+  list_ = new ListController(state_, widgets, *busy_, messages_, *categories_, *grid_, this);
+  connectCommands();
+  help_ = new HelpWindow(this);
+  applyConfig(config_);
+
+  if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TFormMain::updateCommands);
+  updateCommands();
+}
+
+TFormMain::~TFormMain() {
+  // The grid and its model read the browse state, which goes before the child widgets would.
+  delete mainPanel_;
+  delete model_;
+}
+
+void TFormMain::buildToolBars() {
+  toolBarCategories_ = new QToolBar("Categories", this);
+  toolBarCategories_->setObjectName("ToolBarCategories");
+  categoryButton_ = new QToolButton(toolBarCategories_);
+  categoryButton_->setObjectName("CategorySpeedButton");
+  categoryButton_->setText("Category");
+  categoryButton_->setStatusTip("Click to show All categories");
+  categoryButton_->setToolTip("Click to show All categories");
+  categoryButton_->setMinimumSize(48, 21);
+  categoryButton_->setEnabled(false);
+  combo_ = new CategoryComboBox(toolBarCategories_);
+  combo_->setEnabled(false);
+  combo_->setMinimumWidth(275);
+  toolBarCategories_->addWidget(categoryButton_);
+  toolBarCategories_->addWidget(combo_);
+  toolBarCategories_->setMinimumSize(kBandMinWidth, kBandMinHeight);
+
+  toolBar_ = new QToolBar("Commands", this);
+  toolBar_->setObjectName("ToolBar");
+  toolBar_->setIconSize(QSize(16, 16));
+  toolBar_->setMinimumHeight(26);
+  openListMenu_ = new QMenu("&Open List", this);
+  openListMenu_->setObjectName("OpenListMenu");
+  listMenu_ = new OpenListMenu(openListMenu_, actions_.openOther, [this](const std::string& path) {
+    list_->openList(path);
+    listMenu_->checkList(state_.listPath);
+  });
+  listMenu_->build(std::string(), false);
+  actions_.openListMenu->setMenu(openListMenu_);
+  openListButton_ = new QToolButton(toolBar_);
+  openListButton_->setObjectName("OpenListButton");
+  openListButton_->setPopupMode(QToolButton::MenuButtonPopup);
+  openListButton_->setDefaultAction(actions_.openListMenu);
+  openListButton_->setMenu(openListMenu_);
+  toolBar_->addWidget(openListButton_);
+  toolBar_->addAction(actions_[Command::FileSave]);
+  toolBar_->addAction(actions_[Command::FilePrint]);
+  toolBar_->addSeparator();
+  toolBar_->addAction(actions_[Command::EditCopy]);
+  toolBar_->addAction(actions_[Command::EditSelectAll]);
+  toolBar_->addSeparator();
+  toolBar_->addAction(actions_[Command::SearchFind]);
+  toolBar_->addAction(actions_[Command::SearchSearchAgain]);
+  toolBar_->addSeparator();
+  toolBar_->addAction(actions_[Command::OptionsZoomTopic]);
+  toolBar_->addSeparator();
+  toolBar_->addAction(actions_[Command::ViewPrev]);
+  toolBar_->addAction(actions_[Command::ViewNext]);
+  placeToolBars(0, false);
+}
+
+void TFormMain::placeToolBars(int firstBand, bool secondBreak) {
+  QToolBar* first = firstBand == 1 ? toolBar_ : toolBarCategories_;
+  QToolBar* second = firstBand == 1 ? toolBarCategories_ : toolBar_;
+  const bool toolBarShown = toolBar_->isVisibleTo(this) || !toolBar_->parentWidget();
+  removeToolBar(toolBarCategories_);
+  removeToolBar(toolBar_);
+  addToolBar(Qt::TopToolBarArea, first);
+  if (secondBreak) addToolBarBreak(Qt::TopToolBarArea);
+  addToolBar(Qt::TopToolBarArea, second);
+  toolBarCategories_->show();
+  toolBar_->setVisible(toolBarShown);
+}
+
+void TFormMain::buildPanels() {
+  mainPanel_ = new MainPanel(this);
+  setCentralWidget(mainPanel_);
+
+  panelTopics_ = new QFrame;
+  panelTopics_->setObjectName("PanelTopics");
+  panelTopics_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  panelTopics_->setMinimumHeight(kSplitMinimum);
+  auto* topicsLayout = new QVBoxLayout(panelTopics_);
+  topicsLayout->setContentsMargins(1, 1, 1, 1);
+  model_ = new TopicsGridModel(state_.session.topics(), state_.view, this);
+  gridView_ = new TopicsGridView(panelTopics_);
+  gridView_->setModel(model_);
+  gridView_->horizontalHeader()->setFixedHeight(19);
+  topicsLayout->addWidget(gridView_);
+
+  panelCurrentTopic_ = new QFrame;
+  panelCurrentTopic_->setObjectName("PanelCurrentTopic");
+  panelCurrentTopic_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  panelCurrentTopic_->setAutoFillBackground(true);
+  panelCurrentTopic_->setBackgroundRole(QPalette::Base);
+  auto* topicLayout = new QVBoxLayout(panelCurrentTopic_);
+  topicLayout->setContentsMargins(1, 1, 1, 1);
+  topicLayout->setSpacing(0);
+  panelCurrentTopicHeader_ = new QWidget(panelCurrentTopic_);
+  panelCurrentTopicHeader_->setObjectName("PanelCurrentTopicHeader");
+  panelCurrentTopicHeader_->setFixedHeight(19);
+  auto* headerLayout = new QHBoxLayout(panelCurrentTopicHeader_);
+  headerLayout->setContentsMargins(0, 0, 0, 0);
+  seeAlsoButton_ = new QToolButton(panelCurrentTopicHeader_);
+  seeAlsoButton_->setObjectName("SpeedButtonSeeAlsoMenu");
+  seeAlsoButton_->setText("See also");
+  seeAlsoButton_->setStatusTip("See also");
+  seeAlsoButton_->setToolTip("See also");
+  seeAlsoButton_->setEnabled(false);
+  auto* topicCaption = new QLabel("Topic:", panelCurrentTopicHeader_);
+  currentTopicLabel_ = new QLabel(panelCurrentTopicHeader_);
+  currentTopicLabel_->setObjectName("LabelCurrentTopicID");
+  currentTopicLabel_->setStatusTip("Current topic");
+  currentTopicLabel_->setToolTip("Current topic");
+  headerLayout->addWidget(seeAlsoButton_);
+  headerLayout->addWidget(topicCaption);
+  headerLayout->addWidget(currentTopicLabel_, 1);
+  currentTopic_ = new QTextBrowser(panelCurrentTopic_);
+  currentTopic_->setObjectName("CurrentTopic");
+  currentTopic_->setReadOnly(true);
+  currentTopic_->setLineWrapMode(QTextEdit::NoWrap);
+  currentTopic_->setFrameStyle(QFrame::NoFrame);
+  currentTopic_->setOpenLinks(false);
+  currentTopic_->setEnabled(false);
+  currentTopic_->hide();
+  currentTopic_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  currentTopic_->addAction(actions_[Command::EditCopy]);
+  currentTopic_->addAction(actions_[Command::EditSelectAll]);
+  auto* separator = new QAction(currentTopic_);
+  separator->setSeparator(true);
+  currentTopic_->addAction(separator);
+  currentTopic_->addAction(actions_[Command::FileSave]);
+  currentTopic_->addAction(actions_[Command::FilePrint]);
+  topicLayout->addWidget(panelCurrentTopicHeader_);
+  topicLayout->addWidget(currentTopic_, 1);
+
+  mainPanel_->setPanels(panelTopics_, panelCurrentTopic_);
+  gridView_->addAction(actions_[Command::HeaderTopicsHeaderDefWidth]);
+  gridView_->horizontalHeader()->addAction(actions_[Command::HeaderTopicsHeaderDefWidth]);
+}
+
+void TFormMain::buildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("MenuFile");
+  file->addAction(actions_.openListMenu);
+  file->addAction(actions_[Command::FileClose]);
+  file->addSeparator();
+  file->addAction(actions_[Command::FileSave]);
+  file->addAction(actions_[Command::FilePrint]);
+  file->addSeparator();
+  file->addAction(actions_[Command::FileExit]);
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  edit->setObjectName("MenuEdit");
+  edit->addAction(actions_[Command::EditCopy]);
+  edit->addAction(actions_[Command::EditSelectAll]);
+
+  QMenu* search = menuBar()->addMenu("&Search");
+  search->setObjectName("MenuSearch");
+  search->addAction(actions_[Command::SearchFind]);
+  search->addAction(actions_[Command::SearchSearchAgain]);
+
+  QMenu* options = menuBar()->addMenu("&Options");
+  options->setObjectName("MenuOptions");
+  options->addAction(actions_[Command::OptionsZoomTopic]);
+  options->addAction(actions_[Command::OptionsUpdateTopicTitles]);
+  QMenu* tools = options->addMenu("&Tools");
+  tools->setObjectName("MenuTools");
+  tools->addAction(actions_.toolsExplore);
+  tools->addSeparator();
+  tools->addAction(actions_.toolsCombine);
+  tools->addAction(actions_.toolsIntprint);
+  options->addSeparator();
+  options->addAction(actions_[Command::OptionsConfiguration]);
+
+  helpMenu_ = menuBar()->addMenu("&Help");
+  helpMenu_->setObjectName("MenuHelp");
+  helpMenu_->addAction(actions_[Command::HelpHelpIndex]);
+  helpSeparator_ = helpMenu_->addSeparator();
+  helpMenu_->addAction(actions_[Command::HelpAbout]);
+}
+
+void TFormMain::connectCommands() {
+  connect(actions_[Command::FileClose], &QAction::triggered, this, [this] { list_->closeList(); });
+  connect(actions_[Command::FileExit], &QAction::triggered, this, &QWidget::close);
+  connect(actions_[Command::OptionsZoomTopic], &QAction::triggered, this, [this] {
+    // The action flipped its own check mark; the switch sets it from the zoom state.
+    zoom_->toggle();
+  });
+  connect(actions_[Command::OptionsUnzoomTopic], &QAction::triggered, this,
+          [this] { zoom_->leave(); });
+  connect(actions_[Command::OptionsUpdateTopicTitles], &QAction::triggered, this, [this] {
+    if (state_.listPath.empty()) return;
+    list_->openList(state_.listPath, true);
+    listMenu_->checkList(state_.listPath);
+  });
+  connect(actions_[Command::ViewPrev], &QAction::triggered, this,
+          [this] { grid_->previousTopic(); });
+  connect(actions_[Command::ViewNext], &QAction::triggered, this, [this] { grid_->nextTopic(); });
+  connect(actions_[Command::HeaderTopicsHeaderDefWidth], &QAction::triggered, this,
+          &TFormMain::defaultColumnWidth);
+  connect(actions_[Command::HelpHelpIndex], &QAction::triggered, this, &TFormMain::showHelp);
+  connect(actions_[Command::EditCopy], &QAction::triggered, this,
+          [this] { currentTopic_->copy(); });
+  connect(actions_[Command::EditSelectAll], &QAction::triggered, this, [this] {
+    // The check mark follows the selection at the next idle moment.
+    if (currentTopic_->textCursor().selectedText().size() >= currentTopic_->toPlainText().size()) {
+      QTextCursor cursor = currentTopic_->textCursor();
+      cursor.clearSelection();
+      currentTopic_->setTextCursor(cursor);
+    } else {
+      currentTopic_->selectAll();
+    }
+  });
+  connect(actions_.openListMenu, &QAction::triggered, this, [this] {
+    // The tool-bar button: the hint goes before the dialog opens.
+    statusBar_->setPanelText(StatusBarPanels::kHintPanel, QString());
+    statusBar_->repaint();
+    openOtherList();
+  });
+  connect(actions_.openOther, &QAction::triggered, this, &TFormMain::openOtherList);
+  connect(list_, &ListController::listClosed, this,
+          [this] { listMenu_->checkList(std::string()); });
+
+  connect(gridView_, &TopicsGridView::rowSelected, grid_, &GridController::onRowSelected);
+  connect(gridView_, &TopicsGridView::clickReaction, grid_, &GridController::onClickReaction);
+  connect(gridView_, &TopicsGridView::topicActivated, grid_, &GridController::onTopicActivated);
+  connect(combo_, &QComboBox::currentIndexChanged, categories_,
+          &CategoryController::onSelectorChanged);
+  connect(categoryButton_, &QToolButton::clicked, categories_, &CategoryController::onSpeedButton);
+  connect(gridView_->horizontalHeader(), &QHeaderView::sectionResized, this,
+          &TFormMain::onHeaderSectionResized);
+  connect(mainPanel_, &MainPanel::laidOut, this, &TFormMain::fitColumns);
+}
+
+void TFormMain::applyScale(double dpi) {
+  dpi_ = dpi > 0 ? dpi : 96.0;
+  if (dpi_ == 96.0) return;
+  toolBarCategories_->setMinimumSize(ScaleForScreen(kBandMinWidth, dpi_),
+                                     ScaleForScreen(kBandMinHeight, dpi_));
+  statusBar_->applyScale(dpi_);
+  combo_->setItemHeight(CategoryItemHeight(dpi_));
+  QFont font = statusBar_->font();
+  font.setPointSize(8);
+  font.setBold(false);
+  statusBar_->setFont(font);
+}
+
+void TFormMain::applyLayout(const LayoutValues& values) {
+  layout_ = WithStoredValues(layout_, values);
+  placeToolBars(layout_.firstBandId == 1 ? 1 : 0, layout_.secondBandBreak);
+  toolBar_->setVisible(layout_.toolBarVisible);
+  gridView_->horizontalHeader()->setVisible(layout_.topicsHeaderVisible);
+  panelCurrentTopicHeader_->setVisible(layout_.panelCurrentTopicHeaderVisible);
+  statusBar_->setVisible(layout_.statusBarVisible);
+}
+
+void TFormMain::applyConfig(const ConfigRecord& config) {
+  config_ = config;
+  mainPanel_->setTopicsShare(config.TopicsHeightPerc);
+  QFont topicFont(QString::fromStdString(config.topicFontName));
+  topicFont.setPointSize(config.topicFontSize > 0 ? config.topicFontSize : 8);
+  currentTopic_->setFont(topicFont);
+  gridView_->applyFont(topicFont, dpi_);
+  gridView_->gridDelegate()->setShowCategoryChar(config.ShowCategoryChar);
+
+  state_.options.singleClickView = config.SingleClickView;
+  state_.options.doubleClickZoom = config.DoubleClickZoom;
+  state_.options.onlyParseLst = config.OnlyParseLST;
+  state_.options.policy.dontUseIndexFile = config.DontUseIndexFile;
+  state_.options.policy.loadTopicsDirect = config.LoadTopicsDirect;
+  mainPanel_->relayout();
+}
+
+ConfigRecord TFormMain::currentConfig() const {
+  ConfigRecord c = config_;
+  c.TopicsHeightPerc = mainPanel_->topicsShare();
+  c.TopicsColWidth = gridView_->columnWidth(0);
+  c.topicFontName = currentTopic_->font().family().toStdString();
+  c.topicFontSize = currentTopic_->font().pointSize();
+  c.SingleClickView = state_.options.singleClickView;
+  c.DoubleClickZoom = state_.options.doubleClickZoom;
+  c.OnlyParseLST = state_.options.onlyParseLst;
+  c.DontUseIndexFile = state_.options.policy.dontUseIndexFile;
+  c.LoadTopicsDirect = state_.options.policy.loadTopicsDirect;
+  c.ShowCategoryChar = gridView_->gridDelegate()->showCategoryChar();
+  return c;
+}
+
+LayoutState TFormMain::currentLayout() const {
+  LayoutState l = layout_;
+  // Qt's tool bars keep their width to their contents; the stored widths go back as read.
+  // The band order and break as the user left them; before the bars are laid out, as applied.
+  if (toolBar_->isVisible() && toolBarCategories_->isVisible()) {
+    const bool toolBarFirst =
+        toolBar_->y() < toolBarCategories_->y() ||
+        (toolBar_->y() == toolBarCategories_->y() && toolBar_->x() < toolBarCategories_->x());
+    l.firstBandId = toolBarFirst ? 1 : 0;
+    l.secondBandBreak = toolBarBreak(toolBarFirst ? toolBarCategories_ : toolBar_);
+  }
+  l.toolBarVisible = !toolBar_->isHidden();
+  l.topicsHeaderVisible = !gridView_->horizontalHeader()->isHidden();
+  l.panelCurrentTopicHeaderVisible = !panelCurrentTopicHeader_->isHidden();
+  l.statusBarVisible = !statusBar_->isHidden();
+  return l;
+}
+
+WindowPlacement TFormMain::currentPlacement() const {
+  WindowPlacement placement;
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  placement.rect = {normal.left(), normal.top(), normal.left() + normal.width(),
+                    normal.top() + normal.height()};
+  placement.state = isMaximized()   ? kWindowMaximized
+                    : isMinimized() ? kWindowMinimized
+                                    : kWindowNormal;
+  return placement;
+}
+
+void TFormMain::setHelpFile(const QString& path) {
+  helpFile_ = path;
+  helpAvailable_ = QFileInfo(path).isFile();
+  updateCommands();
+}
+
+void TFormMain::applyMinimumSize() {
+  setMinimumSize(MinimumWindowWidth(dpi_), kMinWindowHeight);
+}
+
+void TFormMain::applyColumnWidths() {
+  gridView_->setColumnWidth(0, config_.TopicsColWidth);
+  fitColumns();
+}
+
+void TFormMain::setWindowShown(bool shown) {
+  mainPanel_->setWindowShown(shown);
+}
+
+void TFormMain::fitColumns() {
+  if (fittingColumns_) return;
+  fittingColumns_ = true;
+  gridView_->setColumnWidth(
+      1, std::max(GridColumn1Width(gridView_->width(), gridView_->columnWidth(0)), 1));
+  fittingColumns_ = false;
+}
+
+void TFormMain::onHeaderSectionResized(int section, int, int) {
+  // The header is the grid's own: its section is the column, so only column 1 is refitted.
+  if (section == 0) mainPanel_->relayout();
+}
+
+void TFormMain::defaultColumnWidth() {
+  gridView_->setColumnWidth(0, kDefaultColumnWidth);
+  mainPanel_->relayout();
+}
+
+void TFormMain::buildListMenu() {
+  listMenu_->build(listsFolder_, config_.DisplayAllLists);
+  listMenu_->checkList(state_.session.isOpen() ? state_.listPath : std::string());
+}
+
+void TFormMain::openOtherList() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, "Open a list", QString::fromStdString(listsFolder_),
+                                   "List files (*.lst *.LST);;All files (*)");
+  if (path.isEmpty()) return;
+  list_->openList(path.toStdString());
+  listMenu_->checkList(state_.listPath);
+}
+
+void TFormMain::showHelp() {
+  if (helpAvailable_) help_->showContext(helpFile_, 1000);
+}
+
+WindowState TFormMain::commandWindowState() const {
+  WindowState s;
+  s.listKind = state_.listKind;
+  s.topicCount = state_.topicCount();
+  s.currentTopic = state_.currentTopic;
+  const QTextCursor cursor = currentTopic_->textCursor();
+  s.selectionLength = static_cast<int>(cursor.selectionEnd() - cursor.selectionStart());
+  // Positions count a line break once; the text length counts it twice (CR LF).
+  const int lines = currentTopic_->document()->blockCount();
+  const int positions = static_cast<int>(currentTopic_->document()->characterCount() - 1);
+  s.textLength = positions > 0 ? positions + lines - 1 : 0;
+  s.lineCount = lines;
+  s.gridRow = gridView_->currentRow();
+  s.rowCount = gridView_->rowCount();
+  s.zoomed = mainPanel_->zoomed();
+  s.helpAvailable = helpAvailable_;
+  return s;
+}
+
+void TFormMain::updateCommands() {
+  const CommandStates states = EvaluateCommands(commandWindowState());
+  for (std::size_t i = 0; i < kCommandCount; ++i) {
+    const auto command = static_cast<Command>(i);
+    QAction* action = actions_.commands[i];
+    const CommandState& s = states[i];
+    if (action->isEnabled() != s.enabled) action->setEnabled(s.enabled);
+    if (action->isCheckable() && action->isChecked() != s.checked) action->setChecked(s.checked);
+    // Unzoom has no menu item or button but keeps its shortcut, which needs a visible action.
+    if (command != Command::OptionsUnzoomTopic && action->isVisible() != s.visible)
+      action->setVisible(s.visible);
+  }
+  if (helpSeparator_) helpSeparator_->setVisible(helpAvailable_);
+}
+
+bool TFormMain::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    const auto* tip = static_cast<QStatusTipEvent*>(event);
+    statusBar_->setPanelText(StatusBarPanels::kHintPanel,
+                             isActiveWindow() ? LongHint(tip->tip()) : QString());
+    statusBar_->repaint();
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  if (config_.AskExit && !messages_.confirm(std::string("Exit ") + kProgramTitle + " ?")) {
+    event->ignore();
+    return;
+  }
+  if (shutdown_) shutdown_(*this);
+  event->accept();
+}
+
+}  // namespace qorl::gui

@@ -1,0 +1,158 @@
+#pragma once
+// The main window `TFormMain`: tool bars with the category selector and the command buttons,
+// the topics grid above the topic view, the status bar, the menus and every command. It builds
+// and wires the parts; the controllers do the work.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "core/app/enabling_rules.h"
+#include "core/settings/settings_store.h"
+#include "gui/app/command_actions.h"
+#include "gui/browse/browse_state.h"
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QTextBrowser;
+class QToolBar;
+class QToolButton;
+
+namespace qorl {
+class MessageService;
+}
+
+namespace qorl::gui {
+
+class CategoryController;
+class CategoryComboBox;
+class GridController;
+class HelpWindow;
+class ListController;
+class MainPanel;
+class OpenListMenu;
+class StatusBarPanels;
+class TopicsGridModel;
+class TopicsGridView;
+class WindowBusyIndicator;
+class ZoomSwitch;
+
+class TFormMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TFormMain(MessageService& messages, QWidget* parent = nullptr);
+  ~TFormMain() override;
+
+  // Screen scaling for a logical resolution other than 96 pixels per inch.
+  void applyScale(double dpi);
+  double dpi() const { return dpi_; }
+  // Settings read at start: the stored layout values of the bars and panels, then the
+  // configuration record.
+  void applyLayout(const LayoutValues& values);
+  void applyConfig(const ConfigRecord& config);
+  // The configuration record; the browsing options and the topic font are read back into it by
+  // currentConfig().
+  ConfigRecord& config() { return config_; }
+  ConfigRecord currentConfig() const;
+  LayoutState currentLayout() const;
+  WindowPlacement currentPlacement() const;
+  void setHelpFile(const QString& path);
+  bool helpAvailable() const { return helpAvailable_; }
+  // The least window size: band minimum width + 25 by 180.
+  void applyMinimumSize();
+  // Column widths from TopicsColWidth.
+  void applyColumnWidths();
+  void setWindowShown(bool shown);
+  // The folder the Open List menu and its file dialog look in (ends in '/').
+  void setListsFolder(const std::string& folder) { listsFolder_ = folder; }
+  const std::string& listsFolder() const { return listsFolder_; }
+  // Builds the Open List menu from the lists folder (when the window is first shown).
+  void buildListMenu();
+  OpenListMenu& listMenu() { return *listMenu_; }
+
+  // Evaluates every command's enabled, checked and visible state; runs whenever the event loop
+  // is about to wait.
+  void updateCommands();
+  WindowState commandWindowState() const;
+
+  // Called when the window closes (after the exit question), before it goes.
+  void setShutdownHandler(std::function<void(TFormMain&)> handler) {
+    shutdown_ = std::move(handler);
+  }
+
+  // Parts, for the start-up code and the tests.
+  BrowseState& browseState() { return state_; }
+  ListController& listController() { return *list_; }
+  GridController& gridController() { return *grid_; }
+  CategoryController& categoryController() { return *categories_; }
+  const CommandActions& actions() const { return actions_; }
+  QAction* action(Command c) const { return actions_[c]; }
+  TopicsGridView* grid() const { return gridView_; }
+  CategoryComboBox* categoryCombo() const { return combo_; }
+  StatusBarPanels* statusPanels() const { return statusBar_; }
+  MainPanel* mainPanel() const { return mainPanel_; }
+  QTextBrowser* currentTopic() const { return currentTopic_; }
+  ZoomSwitch& zoom() { return *zoom_; }
+  WindowBusyIndicator& busy() { return *busy_; }
+  HelpWindow* helpWindow() const { return help_; }
+
+  // Grid column widths after a change of size: column 1 takes the rest.
+  void fitColumns();
+  void defaultColumnWidth();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildToolBars();
+  void buildPanels();
+  void buildMenus();
+  void connectCommands();
+  void placeToolBars(int firstBand, bool secondBreak);
+  void onHeaderSectionResized(int section, int oldSize, int newSize);
+  void showHelp();
+  void openOtherList();
+
+  MessageService& messages_;
+  ConfigRecord config_;
+  LayoutState layout_;
+  BrowseState state_;
+  CommandActions actions_;
+  double dpi_ = 96.0;
+  QString helpFile_;
+  std::string listsFolder_;
+  bool helpAvailable_ = false;
+  bool fittingColumns_ = false;
+  std::function<void(TFormMain&)> shutdown_;
+
+  QToolBar* toolBarCategories_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QToolButton* categoryButton_ = nullptr;
+  QToolButton* openListButton_ = nullptr;
+  QMenu* openListMenu_ = nullptr;
+  OpenListMenu* listMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* helpSeparator_ = nullptr;
+  CategoryComboBox* combo_ = nullptr;
+  StatusBarPanels* statusBar_ = nullptr;
+  MainPanel* mainPanel_ = nullptr;
+  QFrame* panelTopics_ = nullptr;
+  QFrame* panelCurrentTopic_ = nullptr;
+  QWidget* panelCurrentTopicHeader_ = nullptr;
+  QToolButton* seeAlsoButton_ = nullptr;
+  QLabel* currentTopicLabel_ = nullptr;
+  QTextBrowser* currentTopic_ = nullptr;
+  TopicsGridView* gridView_ = nullptr;
+  TopicsGridModel* model_ = nullptr;
+  HelpWindow* help_ = nullptr;
+
+  std::unique_ptr<WindowBusyIndicator> busy_;
+  std::unique_ptr<ZoomSwitch> zoom_;
+  GridController* grid_ = nullptr;
+  CategoryController* categories_ = nullptr;
+  ListController* list_ = nullptr;
+};
+
+}  // namespace qorl::gui

@@ -1,0 +1,94 @@
+#include "gui/browse/grid_controller.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QWidget>
+
+#include "core/browse/status_panels.h"
+#include "core/browse/topic_format.h"
+#include "core/list/error_codes.h"
+#include "core/list/message_service.h"
+#include "gui/app/status_bar.h"
+#include "gui/app/zoom_switch.h"
+#include "gui/browse/codepage437.h"
+#include "gui/browse/topics_grid_view.h"
+
+namespace qorl::gui {
+
+GridController::GridController(BrowseState& state, const BrowseWidgets& widgets,
+                               MessageService& messages, QObject* parent)
+    : QObject(parent), state_(state), widgets_(widgets), messages_(messages) {}
+
+void GridController::updateStatusPanels(PanelOccasion occasion) {
+  StatusBarPanels* bar = widgets_.statusBar;
+  const TopicNumber topics = state_.topicCount();
+  if (occasion == PanelOccasion::ListChanged) {
+    widgets_.window->setWindowTitle(
+        QString::fromStdString(WindowCaption(state_.listKind, state_.listPath)));
+    if (topics == 0) {
+      for (int i = 0; i < 3; ++i) bar->setPanelText(i, QString());
+    }
+  }
+  if ((occasion == PanelOccasion::ListChanged || occasion == PanelOccasion::ViewRebuilt) &&
+      topics > 0) {
+    bar->setPanelText(0, QString::fromStdString(TopicCountText(topics, state_.view.count())));
+  }
+  if (occasion == PanelOccasion::RowChanged)
+    bar->setPanelText(1, QString::fromStdString(SelectedTopicText(state_.selectedTopic)));
+  if (occasion == PanelOccasion::TopicLoaded)
+    bar->setPanelText(2, QString::fromStdString(CurrentTopicText(state_.currentTopic)));
+}
+
+void GridController::loadTopic(TopicNumber n) {
+  if (!state_.session.isOpen() || !state_.topics().isValid(n)) return;
+  std::string bytes;
+  if (state_.session.readTopic(n, bytes) != ReadTopicResult::Ok) {
+    ShowError(messages_, kErrorLoadTopic);
+    return;
+  }
+  QTextEdit* view = widgets_.currentTopic;
+  view->setPlainText(FromCp437(DisplayTextOf(bytes)));
+  view->setEnabled(true);
+  view->show();
+  state_.currentTopic = n;
+  state_.currentTopicId = std::string(state_.topics().identifier(n));
+  widgets_.currentTopicLabel->setText(FromCp437(state_.currentTopicId));
+  updateStatusPanels(PanelOccasion::TopicLoaded);
+}
+
+void GridController::onRowSelected(int row) {
+  if (row < 0 || row >= state_.view.count()) {
+    state_.selectedTopic = 0;
+    return;
+  }
+  state_.selectedTopic = state_.view.topicAt(row);
+  updateStatusPanels(PanelOccasion::RowChanged);
+}
+
+void GridController::onClickReaction() {
+  if (state_.options.singleClickView && state_.topicCount() > 0 &&
+      state_.selectedTopic != state_.currentTopic)
+    loadTopic(state_.selectedTopic);
+}
+
+void GridController::onTopicActivated() {
+  if (state_.topicCount() == 0) return;
+  if (!state_.options.singleClickView && state_.selectedTopic != state_.currentTopic)
+    loadTopic(state_.selectedTopic);
+  // Zoom Topic runs only while a topic is on view (its enabling rule).
+  if (state_.options.doubleClickZoom && state_.currentTopic >= 0) widgets_.zoom->toggle();
+}
+
+void GridController::step(GridKey key) {
+  widgets_.grid->navigate(key);
+  if (!state_.options.singleClickView) loadTopic(state_.selectedTopic);
+}
+
+void GridController::previousTopic() {
+  step(GridKey::Up);
+}
+void GridController::nextTopic() {
+  step(GridKey::Down);
+}
+
+}  // namespace qorl::gui

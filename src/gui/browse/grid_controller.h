@@ -1,0 +1,43 @@
+#pragma once
+// The topics grid's reactions: the selected topic follows the row, a click (with SingleClickView)
+// or a double click / Enter (without it) loads the topic, Previous and Next Topic, the status
+// panels and the caption, and loading a topic into the topic view.
+
+#include <QObject>
+
+#include "core/browse/grid_navigation.h"
+#include "gui/browse/browse_state.h"
+
+namespace qorl {
+class MessageService;
+}
+
+namespace qorl::gui {
+
+enum class PanelOccasion { ListChanged = 0, ViewRebuilt = 1, RowChanged = 2, TopicLoaded = 3 };
+
+class GridController : public QObject {
+  Q_OBJECT
+ public:
+  GridController(BrowseState& state, const BrowseWidgets& widgets, MessageService& messages,
+                 QObject* parent = nullptr);
+
+  void updateStatusPanels(PanelOccasion occasion);
+  // Reads topic n from the list and shows it; the formatting belongs to the topic view.
+  void loadTopic(TopicNumber n);
+  void previousTopic();
+  void nextTopic();
+
+  void onRowSelected(int row);
+  void onClickReaction();
+  void onTopicActivated();
+
+ private:
+  void step(GridKey key);
+
+  BrowseState& state_;
+  BrowseWidgets widgets_;
+  MessageService& messages_;
+};
+
+}  // namespace qorl::gui

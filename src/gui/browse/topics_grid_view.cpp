@@ -1,0 +1,134 @@
+#include "gui/browse/topics_grid_view.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include "core/app/layout_arithmetic.h"
+#include "gui/browse/topics_grid_delegate.h"
+
+namespace qorl::gui {
+
+TopicsGridView::TopicsGridView(QWidget* parent)
+    : QTableView(parent), delegate_(new TopicsGridDelegate(this)) {
+  setObjectName("TopicsStringGrid");
+  setItemDelegate(delegate_);
+  setSelectionBehavior(SelectRows);
+  setSelectionMode(SingleSelection);
+  setEditTriggers(NoEditTriggers);
+  setShowGrid(false);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollMode(ScrollPerItem);
+  verticalScrollBar()->setTracking(true);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  QHeaderView* header = horizontalHeader();
+  header->setObjectName("TopicsHeader");
+  header->setStatusTip("Drag to resize columns");
+  header->setToolTip("Drag to resize columns");
+  header->setHighlightSections(false);
+  header->setSectionsClickable(false);
+  header->setStretchLastSection(false);
+  header->setMinimumSectionSize(1);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  header->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(this, &QAbstractItemView::clicked, this, [this] { emit clickReaction(); });
+  connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit topicActivated(); });
+}
+
+int TopicsGridView::currentRow() const {
+  const QModelIndex index = currentIndex();
+  return index.isValid() ? index.row() : 0;
+}
+
+int TopicsGridView::rowCount() const {
+  return model() ? model()->rowCount() : 1;
+}
+
+void TopicsGridView::setCurrentRow(int row) {
+  if (!model() || !selectionModel()) return;
+  const QModelIndex index = model()->index(row, 0);
+  selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+int TopicsGridView::visibleRows() const {
+  const int height = verticalHeader()->defaultSectionSize();
+  return height > 0 ? viewport()->height() / height : 0;
+}
+
+void TopicsGridView::navigate(GridKey key) {
+  setCurrentRow(NewGridRow(key, currentRow(), rowCount(), visibleRows()));
+  viewport()->repaint();
+  emit clickReaction();
+}
+
+void TopicsGridView::applyFont(const QFont& font, double dpi) {
+  setFont(font);
+  const int height = GridRowHeight(font.pointSize(), dpi);
+  verticalHeader()->setMinimumSectionSize(1);
+  if (verticalHeader()->defaultSectionSize() != height)
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void TopicsGridView::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Up:
+      navigate(GridKey::Up);
+      break;
+    case Qt::Key_Down:
+      navigate(GridKey::Down);
+      break;
+    case Qt::Key_PageUp:
+      navigate(GridKey::PageUp);
+      break;
+    case Qt::Key_PageDown:
+      navigate(GridKey::PageDown);
+      break;
+    case Qt::Key_Home:
+      navigate(GridKey::Home);
+      break;
+    case Qt::Key_End:
+      navigate(GridKey::End);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit topicActivated();
+      break;
+    default:
+      QTableView::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void TopicsGridView::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  viewport()->repaint();
+}
+
+void TopicsGridView::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  viewport()->update();
+}
+
+void TopicsGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QTableView::currentChanged(current, previous);
+  if (current.row() != previous.row() || !previous.isValid())
+    emit rowSelected(current.isValid() ? current.row() : 0);
+}
+
+void TopicsGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  // Only rows scroll; the columns stay where the layout put them.
+  QTableView::scrollTo(index, hint);
+  horizontalScrollBar()->setValue(0);
+}
+
+}  // namespace qorl::gui

@@ -1,0 +1,47 @@
+#pragma once
+// Opening and closing the list as the window sees it: the list session does the file side, this
+// empties and refills every view of the list around it.
+
+#include <QObject>
+#include <string>
+
+#include "gui/browse/browse_state.h"
+
+namespace qorl {
+class BusyIndicator;
+class MessageService;
+}  // namespace qorl
+
+namespace qorl::gui {
+
+class CategoryController;
+class GridController;
+
+class ListController : public QObject {
+  Q_OBJECT
+ public:
+  ListController(BrowseState& state, const BrowseWidgets& widgets, BusyIndicator& busy,
+                 MessageService& messages, CategoryController& categories, GridController& grid,
+                 QObject* parent = nullptr);
+
+  // Makes the file at path the open list. Every failure is reported inside.
+  void openList(const std::string& path, bool rescan = false);
+  // Forgets the open list and empties every view of it; harmless when none is open.
+  void closeList();
+
+ signals:
+  void listClosed();
+  void listOpened(const QString& path);
+
+ private:
+  void setUpOpenedList();
+
+  BrowseState& state_;
+  BrowseWidgets widgets_;
+  BusyIndicator& busy_;
+  MessageService& messages_;
+  CategoryController& categories_;
+  GridController& grid_;
+};
+
+}  // namespace qorl::gui

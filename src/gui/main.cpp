@@ -1,0 +1,34 @@
+// qorlview: the Qorl Viewer.
+
+#include <QDir>
+#include <string>
+#include <vector>
+
+#include "core/settings/user_hive.h"
+#include "gui/app/main_window.h"
+#include "gui/app/message_box_service.h"
+#include "gui/app/startup.h"
+#include "gui/app/viewer_application.h"
+
+int main(int argc, char* argv[]) {
+  qorl::gui::ViewerApplication app(argc, argv);
+  QApplication::setApplicationName("Qorl Viewer");
+
+  qorl::gui::StartupEnvironment environment;
+  // At most 255 arguments are examined.
+  for (int i = 1; i < argc && i <= 255; ++i) environment.arguments.emplace_back(argv[i]);
+  std::string programDir = QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+  if (programDir.empty() || programDir.back() != '/') programDir += '/';
+  environment.programDir = programDir;
+  qorl::gui::MessageBoxService messages;
+  app.setMessages(&messages);
+  environment.messages = &messages;
+  std::unique_ptr<qorl::SettingsHive> hive = qorl::OpenUserHive();
+  environment.hive = hive.get();
+
+  qorl::RunState run;
+  std::unique_ptr<qorl::gui::TFormMain> window = qorl::gui::StartViewer(environment, run);
+  messages.setParent(window.get());
+  if (run.quitRequested) return 0;
+  return QApplication::exec();
+}

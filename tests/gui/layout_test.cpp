@@ -1,0 +1,190 @@
+// The split between grid and topic view, zoom, the grid's column widths, status hints and the
+// busy pattern.
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "gui/app/busy_indicator.h"
+#include "gui/app/main_panel.h"
+#include "gui/app/status_bar.h"
+#include "gui/app/zoom_switch.h"
+#include "gui/browse/grid_controller.h"
+#include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
+#include "gui/support/list_files.h"
+#include "gui/support/window_fixture.h"
+
+using namespace qorl;
+using namespace qorl::gui;
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir lists_;
+
+  static MainPanel* standalonePanel(double share, int height) {
+    auto* panel = new MainPanel;
+    panel->setPanels(new QWidget, new QWidget);
+    panel->setTopicsShare(share);
+    panel->resize(400, height);
+    panel->relayout();
+    return panel;
+  }
+
+ private slots:
+  void splitFollowsTheShareWithinBounds() {
+    const struct {
+      double share;
+      int height;
+    } cases[] = {{0.5, 150}, {0.05, 40}, {0.95, 257}};
+    for (const auto& c : cases) {
+      std::unique_ptr<MainPanel> panel(standalonePanel(c.share, 300));
+      QCOMPARE(panel->topicsPanel()->height(), c.height);
+      QCOMPARE(panel->splitter()->y(), c.height);
+      QCOMPARE(panel->currentTopicPanel()->y(), c.height + 3);
+      QCOMPARE(panel->currentTopicPanel()->height(), 300 - c.height - 3);
+    }
+  }
+
+  void splitterDragsSetTheShareOnlyOnceShown() {
+    std::unique_ptr<MainPanel> panel(standalonePanel(0.5, 300));
+    panel->dragSplitTo(100);
+    QCOMPARE(panel->topicsShare(), 0.5);  // before the window is shown
+    QCOMPARE(panel->topicsPanel()->height(), 150);
+    panel->setWindowShown(true);
+    panel->dragSplitTo(100);
+    QCOMPARE(panel->topicsShare(), 100.0 / 300.0);
+    QCOMPARE(panel->topicsPanel()->height(), 100);
+    panel->dragSplitTo(5);
+    QCOMPARE(panel->topicsPanel()->height(), 40);
+    QCOMPARE(panel->minimumHeight(), 83);
+  }
+
+  void barsChangingSizeKeepTheTopicsHeight() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(800, 600);
+    QApplication::processEvents();
+    MainPanel* panel = w.mainPanel();
+    const int topics = panel->topicsPanel()->height();
+    const int before = panel->height();
+    w.statusPanels()->hide();  // the window keeps its height, the panel grows
+    QApplication::processEvents();
+    QVERIFY(panel->height() > before);
+    QCOMPARE(panel->topicsPanel()->height(), topics);
+    QCOMPARE(panel->topicsShare(), static_cast<double>(topics) / panel->height());
+  }
+
+  void zoomAndEscape() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.resize(800, 600);
+    const QString list = test::WriteList(lists_.path(), "Z.LST", test::MixedTopics(3));
+    w.browseState().options.singleClickView = false;
+    w.listController().openList(list.toStdString());
+    w.updateCommands();
+    w.action(Command::OptionsZoomTopic)->trigger();  // no topic on view: disabled
+    QVERIFY(!w.mainPanel()->zoomed());
+    w.action(Command::OptionsUnzoomTopic)->trigger();  // Esc never zooms in
+    QVERIFY(!w.mainPanel()->zoomed());
+
+    w.gridController().loadTopic(2);
+    w.updateCommands();
+    w.action(Command::OptionsZoomTopic)->trigger();
+    QVERIFY(w.mainPanel()->zoomed());
+    QVERIFY(w.action(Command::OptionsZoomTopic)->isChecked());
+    QVERIFY(w.mainPanel()->topicsPanel()->isHidden());
+    QVERIFY(w.mainPanel()->splitter()->isHidden());
+    QCOMPARE(w.mainPanel()->currentTopicPanel()->geometry(), w.mainPanel()->rect());
+    w.action(Command::OptionsUnzoomTopic)->trigger();
+    QVERIFY(!w.mainPanel()->zoomed());
+    QVERIFY(!w.action(Command::OptionsZoomTopic)->isChecked());
+    QVERIFY(!w.mainPanel()->topicsPanel()->isHidden());
+
+    // The same through the keys.
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.updateCommands();
+    QTest::keyClick(w.grid(), Qt::Key_F5);
+    QVERIFY(w.mainPanel()->zoomed());
+    QTest::keyClick(w.currentTopic(), Qt::Key_Escape);
+    QVERIFY(!w.mainPanel()->zoomed());
+    QTest::keyClick(w.grid(), Qt::Key_Escape);  // Esc never zooms in
+    QVERIFY(!w.mainPanel()->zoomed());
+
+    // Opening a list leaves zoom.
+    w.updateCommands();
+    w.action(Command::OptionsZoomTopic)->trigger();
+    QVERIFY(w.mainPanel()->zoomed());
+    w.listController().openList(list.toStdString());
+    QVERIFY(!w.mainPanel()->zoomed());
+  }
+
+  void columnWidths() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.resize(800, 600);
+    TopicsGridView* grid = w.grid();
+    grid->horizontalHeader()->resizeSection(0, 200);
+    QCOMPARE(grid->columnWidth(0), 200);
+    QCOMPARE(grid->columnWidth(1), grid->width() - 200 - 2);
+    w.updateCommands();
+    w.action(Command::HeaderTopicsHeaderDefWidth)->trigger();
+    QCOMPARE(grid->columnWidth(0), 140);
+    QCOMPARE(grid->columnWidth(1), grid->width() - 140 - 2);
+    QVERIFY(grid->actions().contains(w.action(Command::HeaderTopicsHeaderDefWidth)));
+    QVERIFY(grid->horizontalHeader()->actions().contains(
+        w.action(Command::HeaderTopicsHeaderDefWidth)));
+    QCOMPARE(w.currentConfig().TopicsColWidth, 140);
+  }
+
+  void hintsReachTheLastPanelOnlyWhileActive() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QStatusTipEvent tip("Short|Long part of the hint");
+    QApplication::sendEvent(&w, &tip);
+    QCOMPARE(w.statusPanels()->panelText(StatusBarPanels::kHintPanel),
+             QString("Long part of the hint"));
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QApplication::sendEvent(&w, &tip);
+    QVERIFY(w.statusPanels()->panelText(StatusBarPanels::kHintPanel).isEmpty());
+    QCOMPARE(LongHint("Short|Long|x"), QString("Long|x"));
+    QCOMPARE(LongHint("Whole hint"), QString("Whole hint"));
+  }
+
+  void busyPatternIsAlwaysUndone() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    StatusBarPanels* bar = w.statusPanels();
+    {
+      BusyOptions options;
+      options.showProgress = true;
+      BusyScope busy(w.busy(), "Working...", options);
+      QVERIFY(!w.isEnabled());
+      QVERIFY(QApplication::overrideCursor());
+      QVERIFY(!bar->progressBar()->isHidden());
+      QCOMPARE(bar->panelText(StatusBarPanels::kHintPanel), QString("Working..."));
+      busy.setProgress(140);
+      QCOMPARE(bar->progressBar()->value(), 100);
+    }
+    QVERIFY(w.isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(bar->progressBar()->isHidden());
+    QCOMPARE(bar->panelText(StatusBarPanels::kHintPanel), QString(" "));
+  }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"

@@ -1,0 +1,251 @@
+// Opening and closing a list in the window, the category selector, and the grid's selection,
+// click and key rules.
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "core/browse/categories.h"
+#include "gui/app/main_panel.h"
+#include "gui/app/status_bar.h"
+#include "gui/app/zoom_switch.h"
+#include "gui/browse/category_combo_box.h"
+#include "gui/browse/grid_controller.h"
+#include "gui/browse/topics_grid_delegate.h"
+#include "gui/browse/topics_grid_model.h"
+#include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
+#include "gui/support/list_files.h"
+#include "gui/support/window_fixture.h"
+
+using namespace qorl;
+using namespace qorl::gui;
+using qorl::test::MixedTopics;
+using qorl::test::WriteList;
+
+class ListBrowsingTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<test::ViewerFixture> fixture_;
+  QTemporaryDir lists_;
+  QString sample_;  // 21 topics: [List Info] then D, a, A, ! five times
+
+  TFormMain& window() { return *fixture_->window; }
+  QString panel(int i) { return window().statusPanels()->panelText(i); }
+  bool enabled(Command c) {
+    window().updateCommands();
+    return window().action(c)->isEnabled();
+  }
+  // Commands are enabled at the idle moment; tests trigger them after one.
+  void trigger(Command c) {
+    window().updateCommands();
+    window().action(c)->trigger();
+  }
+  void clickRow(int row) {
+    TopicsGridView* grid = window().grid();
+    const QRect rect = grid->visualRect(grid->model()->index(row, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+
+ private slots:
+  void init() {
+    fixture_ = std::make_unique<test::ViewerFixture>();
+    fixture_->start();
+    window().resize(800, 600);
+    sample_ = WriteList(lists_.path(), "SAMPLE.LST", MixedTopics(5));
+  }
+  void cleanup() { fixture_.reset(); }
+
+  void openingFillsCaptionPanelsAndCommands() {
+    QVERIFY(!enabled(Command::FileClose));
+    window().listController().openList(sample_.toStdString());
+    QCOMPARE(window().windowTitle(), QString("Qorl Viewer - SAMPLE.LST"));
+    QCOMPARE(panel(0), QString("21 topics (21 in category)"));
+    QCOMPARE(panel(1), QString("Sel: 1"));
+    // SingleClickView is on by default: topic 0 is loaded.
+    QCOMPARE(panel(2), QString("Cur: 1"));
+    QCOMPARE(window().browseState().currentTopic, 0);
+    QVERIFY(window().currentTopic()->isEnabled());
+    QVERIFY(window().currentTopic()->toPlainText().startsWith("Preface text"));
+    QCOMPARE(window().findChild<QLabel*>("LabelCurrentTopicID")->text(), QString("[List Info]"));
+    QCOMPARE(window().grid()->model()->rowCount(), 21);
+    QVERIFY(window().grid()->model()->index(0, 0).data(TopicsGridModel::BoldRole).toBool());
+    QVERIFY(window().categoryCombo()->isEnabled());
+    QVERIFY(enabled(Command::FileClose));
+    QVERIFY(enabled(Command::SearchFind));
+    QVERIFY(enabled(Command::OptionsZoomTopic));
+    QVERIFY(enabled(Command::FileSave));
+    QVERIFY(!enabled(Command::ViewPrev));
+    QVERIFY(enabled(Command::ViewNext));
+    QVERIFY(fixture_->messages.entries.empty());
+  }
+
+  void closingEmptiesEveryView() {
+    window().listController().openList(sample_.toStdString());
+    trigger(Command::FileClose);
+    QCOMPARE(window().windowTitle(), QString("Qorl Viewer"));
+    for (int i = 0; i < 3; ++i) QVERIFY(panel(i).isEmpty());
+    QCOMPARE(window().categoryCombo()->count(), 0);
+    QVERIFY(!window().categoryCombo()->isEnabled());
+    QVERIFY(!window().findChild<QToolButton*>("CategorySpeedButton")->isEnabled());
+    QVERIFY(!window().currentTopic()->isEnabled());
+    QCOMPARE(window().grid()->model()->rowCount(), 1);
+    QCOMPARE(window().browseState().currentTopic, -1);
+    QCOMPARE(window().browseState().listKind, -1);
+    for (Command c : {Command::FileClose, Command::SearchFind, Command::SearchSearchAgain,
+                      Command::OptionsUpdateTopicTitles, Command::ViewPrev, Command::ViewNext})
+      QVERIFY2(!enabled(c), CommandName(c));
+  }
+
+  void missingFileLeavesTheOpenListAlone() {
+    window().listController().openList(sample_.toStdString());
+    window().listController().openList((lists_.path() + "/NOPE.LST").toStdString());
+    QCOMPARE(fixture_->messages.entries.size(), size_t(1));
+    QCOMPARE(fixture_->messages.entries[0].kind, std::string("information"));
+    QCOMPARE(fixture_->messages.entries[0].text, std::string("Unable to find \"NOPE.LST\" !"));
+    QCOMPARE(window().windowTitle(), QString("Qorl Viewer - SAMPLE.LST"));
+    QCOMPARE(window().grid()->model()->rowCount(), 21);
+  }
+
+  void categoriesAreSortedWithAllCategoriesOnTop() {
+    window().listController().openList(sample_.toStdString());
+    CategoryComboBox* combo = window().categoryCombo();
+    QCOMPARE(combo->count(), 5);
+    QCOMPARE(combo->entryBytes(0), AllCategoriesEntry());
+    QCOMPARE(combo->entryBytes(1), std::string("! Information"));
+    QCOMPARE(combo->entryBytes(2), std::string("A Applications"));
+    QCOMPARE(combo->entryBytes(3), std::string("a Access software (screen readers, etc)"));
+    QCOMPARE(combo->entryBytes(4), std::string("D DOS kernel"));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(window().browseState().view.categoryChar, static_cast<unsigned char>(255));
+  }
+
+  void narrowingLoadsTheFirstTopicOfTheCategory() {
+    window().listController().openList(sample_.toStdString());
+    clickRow(6);
+    QCOMPARE(window().browseState().currentTopic, 6);
+    window().grid()->setCurrentRow(0);
+    window().categoryCombo()->setCurrentIndex(4);  // D
+    const BrowseState& state = window().browseState();
+    QCOMPARE(state.view.count(), 5);
+    QCOMPARE(panel(0), QString("21 topics (5 in category)"));
+    QCOMPARE(state.view.categoryChar, static_cast<unsigned char>('D'));
+    QCOMPARE(state.currentTopic, 1);  // first D topic, not the topic row 0 showed before
+    QCOMPARE(panel(1), QString("Sel: 2"));
+    QCOMPARE(panel(2), QString("Cur: 2"));
+    QVERIFY(!window().grid()->model()->index(0, 0).data(TopicsGridModel::BoldRole).toBool());
+    QVERIFY(!window().browseState().view.showsAll());
+
+    // The speed button goes back to all categories.
+    window().findChild<QToolButton*>("CategorySpeedButton")->click();
+    QCOMPARE(window().categoryCombo()->currentIndex(), 0);
+    QCOMPARE(state.view.count(), 21);
+    QCOMPARE(panel(0), QString("21 topics (21 in category)"));
+  }
+
+  void badgesOnlyUnderAllCategories() {
+    window().listController().openList(sample_.toStdString());
+    TopicsGridView* grid = window().grid();
+    auto badgeShown = [grid](int row) {
+      const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+      const QImage image = grid->viewport()->grab().toImage();
+      return image.pixelColor(cell.left() + 3, cell.top() + 3) == QColor(0, 128, 128);
+    };
+    QVERIFY(badgeShown(1));
+    window().categoryCombo()->setCurrentIndex(4);  // D
+    QVERIFY(!badgeShown(1));
+    window().findChild<QToolButton*>("CategorySpeedButton")->click();
+    QVERIFY(badgeShown(1));
+    grid->gridDelegate()->setShowCategoryChar(false);
+    QVERIFY(!badgeShown(1));
+  }
+
+  void singleCategoryListHasNoAllCategoriesEntry() {
+    const QString notes = WriteList(lists_.path(), "NOTES.TXT", MixedTopics(2));
+    window().listController().openList(notes.toStdString());
+    QCOMPARE(window().categoryCombo()->count(), 1);
+    QCOMPARE(window().categoryCombo()->entryBytes(0), std::string("- Uncategorized"));
+    QCOMPARE(window().browseState().view.categoryChar, static_cast<unsigned char>('-'));
+    QCOMPARE(window().browseState().listKind, 0);
+    window().findChild<QToolButton*>("CategorySpeedButton")->click();  // does nothing
+    QCOMPARE(window().grid()->model()->rowCount(), 1);
+    QCOMPARE(panel(0), QString("1 topics (1 in category)"));
+  }
+
+  void singleClickLoadsOnceAndDoubleClickRulesApplyWithoutIt() {
+    window().listController().openList(sample_.toStdString());
+    clickRow(3);
+    QCOMPARE(window().browseState().currentTopic, 3);
+    window().currentTopic()->setPlainText("marker");
+    clickRow(3);  // the topic on view is not reloaded
+    QCOMPARE(window().currentTopic()->toPlainText(), QString("marker"));
+
+    window().browseState().options.singleClickView = false;
+    clickRow(5);
+    QCOMPARE(window().browseState().selectedTopic, 5);
+    QCOMPARE(window().browseState().currentTopic, 3);
+    QTest::keyClick(window().grid(), Qt::Key_Return);
+    QCOMPARE(window().browseState().currentTopic, 5);
+    QVERIFY(!window().mainPanel()->zoomed());
+
+    window().browseState().options.doubleClickZoom = true;
+    clickRow(7);
+    const QRect rect = window().grid()->visualRect(window().grid()->model()->index(7, 1));
+    QTest::mouseDClick(window().grid()->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(window().browseState().currentTopic, 7);
+    QVERIFY(window().mainPanel()->zoomed());
+  }
+
+  void navigationKeysFollowTheirArithmetic() {
+    const QString big = WriteList(lists_.path(), "BIG.LST", MixedTopics(30));
+    window().listController().openList(big.toStdString());
+    TopicsGridView* grid = window().grid();
+    grid->setFocus();
+    const int v = grid->visibleRows();
+    QVERIFY(v >= 2);
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    QCOMPARE(grid->currentRow(), v - 1);
+    QCOMPARE(window().browseState().currentTopic, v - 1);  // one key, one load
+    grid->setCurrentRow(20);
+    QTest::keyClick(grid, Qt::Key_PageUp);
+    QCOMPARE(grid->currentRow(), std::max(20 - v - 1, 0));
+    QTest::keyClick(grid, Qt::Key_End);
+    QCOMPARE(grid->currentRow(), 120);
+    QCOMPARE(panel(1), QString("Sel: 121"));
+    QVERIFY(!enabled(Command::ViewNext));
+    QVERIFY(enabled(Command::ViewPrev));
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->currentRow(), 120);
+    QTest::keyClick(grid, Qt::Key_Home);
+    QCOMPARE(grid->currentRow(), 0);
+    QTest::keyClick(grid, Qt::Key_Up);
+    QCOMPARE(grid->currentRow(), 0);
+    QVERIFY(!enabled(Command::ViewPrev));
+  }
+
+  void previousAndNextAlwaysShowTheTopic() {
+    window().listController().openList(sample_.toStdString());
+    window().browseState().options.singleClickView = false;
+    trigger(Command::ViewNext);
+    QCOMPARE(window().grid()->currentRow(), 1);
+    QCOMPARE(window().browseState().currentTopic, 1);
+    trigger(Command::ViewPrev);
+    QCOMPARE(window().browseState().currentTopic, 0);
+  }
+
+  void singleClickOffOpensWithHiddenEmptyView() {
+    window().browseState().options.singleClickView = false;
+    window().listController().openList(sample_.toStdString());
+    QCOMPARE(window().grid()->currentRow(), 0);
+    QCOMPARE(window().browseState().currentTopic, -1);
+    QVERIFY(window().currentTopic()->isHidden());
+    QVERIFY(window().currentTopic()->toPlainText().isEmpty());
+    QVERIFY(!enabled(Command::OptionsZoomTopic));
+  }
+};
+
+QTEST_MAIN(ListBrowsingTest)
+#include "list_browsing_test.moc"
