@@ -3,25 +3,48 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 
-#include "../tests/core/support/mini_scanner_for_tests.h"
 #include "core/browse/topic_format.h"
+#include "core/list/list_scanner.h"
 #include "core/search/locate_topic.h"
 #include "core/search/title_search.h"
 
 namespace qorl {
 namespace {
 
-// The list, read once; nullptr when the file is not there.
-const test_support::MiniScannedList* InterruptList() {
-  static const auto* list = [] {
+// INTERRUP.LST scanned by the list scanner, with its bytes for the topics' text.
+struct ScannedList {
+  std::string bytes;
+  TopicTable table;
+
+  std::string_view topicBytes(TopicNumber n) const {
+    const TopicRecord& r = table.record(n);
+    return std::string_view(bytes).substr(
+        std::min(static_cast<std::size_t>(r.offset), bytes.size()),
+        static_cast<std::size_t>(r.length));
+  }
+};
+
+// The list, read once; nullptr when the file is not there or cannot be read.
+const ScannedList* InterruptList() {
+  static const auto* list = []() -> const ScannedList* {
     const std::string path = std::string(QORL_LISTS_DIR) + "/INTERRUP.LST";
-    auto* scanned = new test_support::MiniScannedList;
-    if (!std::filesystem::exists(path) || !test_support::MiniScanList(path, *scanned)) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return nullptr;
+    auto* scanned = new ScannedList;
+    scanned->bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    in.clear();
+    in.seekg(0);
+    NullBusyIndicator busy;
+    const ScanOptions options{true, static_cast<std::int64_t>(scanned->bytes.size()),
+                              "INTERRUP.LST"};
+    if (!in || ScanTopics(in, options, scanned->table, busy) != ScanStatus::Ok) {
       delete scanned;
-      return static_cast<test_support::MiniScannedList*>(nullptr);
+      return nullptr;
     }
     return scanned;
   }();

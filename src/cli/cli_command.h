@@ -23,6 +23,8 @@ struct Command {
 int RunIndex(const Arguments& args);
 int RunTopics(const Arguments& args);
 int RunShow(const Arguments& args);
+int RunFind(const Arguments& args);
+int RunRef(const Arguments& args);
 
 // Prints "qorl: " + text to stderr and returns kExitUsage.
 int UsageError(const std::string& text);

@@ -21,6 +21,18 @@ constexpr std::array kCommands = {
             "write the topic's bytes as stored; TOPIC is #N for topic number N, otherwise the "
             "identifier of the first topic that has it",
             RunShow},
+    Command{"find", "LIST TEXT [--case] [--words] [--category C]",
+            "print every topic whose \"identifier title\" holds TEXT, as topics prints it, in "
+            "list order; --case compares letters exactly (otherwise a-z and A-Z are alike), "
+            "--words takes only a whole-word first occurrence, --category C searches only the "
+            "topics of category character C",
+            RunFind},
+    Command{"ref", "LIST REFERENCE [--from IDENTIFIER]",
+            "follow a see-also reference (\"INT 21/AH=4Ch\", \"PORT 0060\", ...) as the "
+            "viewer does and write the topic it leads to as show does; a relative INTERRUP.LST "
+            "reference (\"AX=4B00h\") takes its interrupt from --from, the identifier of the "
+            "topic it is read in",
+            RunRef},
 };
 
 void PrintHelp(std::FILE* to) {
@@ -35,6 +47,17 @@ void PrintHelp(std::FILE* to) {
                "always scan, never read or write an index.\n"
                "The index file lies beside the list, named after it with the extension "
                ".qorlv.\n\n"
+               "find and ref take TEXT, REFERENCE and IDENTIFIER as UTF-8 and search for them in "
+               "code page 437,\n  the list's own encoding (ASCII is the same in both); text "
+               "that code page 437 cannot hold\n  matches nothing. A TEXT that begins with -- "
+               "follows the word --.\n"
+               "find finds nothing: \"Search string 'TEXT' not found\", status 1.\n"
+               "ref finds nothing: \"Topic is not located in current list\" (not a reference "
+               "of this list)\n  or \"Unable to locate topic in current list\" (no topic "
+               "fits), status 1. References are\n  followed in INTERRUP.LST, PORTS.LST, "
+               "MEMORY.LST, CMOS.LST, FARCALL.LST, MSR.LST and I2C.LST\n  only (the list kind "
+               "comes from the file name); elsewhere: \"References are not followed\n  in this "
+               "list\", status 1.\n\n"
                "Messages go to standard error. Exit status: 0 success, 1 failure (for index "
                "also when the\nindex could not be written), 2 wrong command line.\n");
 }

@@ -4,7 +4,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/terminal_services.h"
-#include "core/list/error_codes.h"
+#include "cli/topic_output.h"
 
 namespace qorl::cli {
 namespace {
@@ -38,12 +38,7 @@ int RunShow(const Arguments& args) {
     messages.information("No topic \"" + args[1] + "\" in the list !");
     return kExitFailure;
   }
-  std::string text;
-  if (session.readTopic(n, text) != ReadTopicResult::Ok) {
-    ShowError(messages, kErrorLoadTopic);
-    return kExitFailure;
-  }
-  return WriteOut(text) && FlushOut() ? kExitOk : kExitFailure;
+  return WriteTopicText(session, n, messages);
 }
 
 }  // namespace qorl::cli

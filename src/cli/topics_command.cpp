@@ -1,8 +1,7 @@
 // qorl topics LIST
-#include <string>
-
 #include "cli/cli_command.h"
 #include "cli/terminal_services.h"
+#include "cli/topic_output.h"
 
 namespace qorl::cli {
 
@@ -13,28 +12,11 @@ int RunTopics(const Arguments& args) {
   if (!OpenForCommand(session, args[0], IndexPolicy{}, messages)) return kExitFailure;
 
   const TopicTable& table = session.topics();
-  std::string out;
-  out.reserve(1 << 16);
+  TopicLines lines(table);
   for (TopicNumber n = 0; n < table.count(); ++n) {
-    const TopicRecord& record = table.record(n);
-    out += std::to_string(n);
-    out += '\t';
-    out += static_cast<char>(record.category);
-    out += '\t';
-    out += std::to_string(record.offset);
-    out += '\t';
-    out += std::to_string(record.length);
-    out += '\t';
-    out += table.identifier(n);
-    out += '\t';
-    out += table.title(n);
-    out += '\n';
-    if (out.size() > (1 << 16) - 512) {
-      if (!WriteOut(out)) return kExitFailure;
-      out.clear();
-    }
+    if (!lines.add(n)) return kExitFailure;
   }
-  return WriteOut(out) && FlushOut() ? kExitOk : kExitFailure;
+  return lines.finish() ? kExitOk : kExitFailure;
 }
 
 }  // namespace qorl::cli

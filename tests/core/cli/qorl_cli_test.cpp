@@ -1,50 +1,16 @@
 // The qorl tool run as a program: output, exit statuses and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "core/support/cli_runner.h"
 #include "core/support/list_builder.h"
-#include "core/support/temp_dir.h"
 
 namespace qorl {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-class QorlCli : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (std::string(QORL_CLI_PATH).empty() || !std::filesystem::exists(QORL_CLI_PATH)) {
-      GTEST_SKIP() << "the qorl tool is not built";
-    }
-  }
-  // Runs the tool with the given words, each passed as one shell-quoted argument.
-  CliRun run(std::initializer_list<std::string> words) {
-    const std::string out = dir.file("stdout");
-    const std::string err = dir.file("stderr");
-    std::string command;
-    command.append(Quote(QORL_CLI_PATH));
-    for (const std::string& word : words) command.append(" ").append(Quote(word));
-    command.append(" >").append(Quote(out)).append(" 2>").append(Quote(err));
-    const int raw = std::system(command.c_str());
-    return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(out),
-                  test::ReadBytes(err)};
-  }
-  static std::string Quote(const std::string& word) {
-    std::string quoted(1, '\'');
-    quoted.append(word).push_back('\'');
-    return quoted;
-  }
-  std::string file(const std::string& name) { return dir.file(name); }
-
-  test::TempDir dir;
-};
+using QorlCli = test::CliTest;
+using test::CliRun;
 
 const std::string kList = test::ListBuilder()
                               .line("Header text")

@@ -1,6 +1,7 @@
 // The list library on the real list files, when they are present.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -16,13 +17,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+bool IsIndexFile(const fs::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".qorlv";
+}
+
 std::vector<fs::path> RealLists() {
   std::vector<fs::path> lists;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(QORL_LISTS_DIR, ec)) {
-    // Only the lists themselves: an index file kept beside them is not a list.
-    if (entry.is_regular_file() && entry.path().extension() != ".qorlv")
-      lists.push_back(entry.path());
+    // Index files lying beside the lists are not lists.
+    if (entry.is_regular_file() && !IsIndexFile(entry.path())) lists.push_back(entry.path());
   }
   std::sort(lists.begin(), lists.end());
   return lists;

@@ -1,0 +1,102 @@
+// qorl find LIST TEXT [--case] [--words] [--category C]
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "cli/terminal_services.h"
+#include "cli/topic_output.h"
+#include "core/browse/codepage437.h"
+#include "core/search/title_search.h"
+
+namespace qorl::cli {
+namespace {
+
+// The category character as a list byte: one byte as given, or one UTF-8 character that code
+// page 437 holds. False for anything else.
+bool CategoryByte(const std::string& word, unsigned char& category) {
+  std::string encoded;
+  if (word.size() == 1) {
+    encoded = word;
+  } else if (!EncodeCp437FromUtf8(word, encoded) || encoded.size() != 1) {
+    return false;
+  }
+  category = static_cast<unsigned char>(encoded[0]);
+  return true;
+}
+
+// The topics the grid lists for one category character, in topic order; 255 lists every topic.
+std::vector<TopicNumber> CategoryView(const TopicTable& table, unsigned char category) {
+  std::vector<TopicNumber> view;
+  for (TopicNumber n = 0; n < table.count(); ++n) {
+    if (category == 255 || table.category(n) == category) view.push_back(n);
+  }
+  return view;
+}
+
+}  // namespace
+
+int RunFind(const Arguments& args) {
+  TitleSearchOptions options;
+  bool inCategory = false;
+  unsigned char category = 0;
+  std::vector<std::string> positional;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (optionsEnded || word.size() < 2 || word.compare(0, 2, "--") != 0) {
+      positional.push_back(word);
+    } else if (word == "--") {
+      optionsEnded = true;
+    } else if (word == "--case") {
+      options.caseSensitive = true;
+    } else if (word == "--words") {
+      options.wholeWords = true;
+    } else if (word == "--category") {
+      if (++i == args.size()) return UsageError("--category needs a category character");
+      if (!CategoryByte(args[i], category)) {
+        return UsageError("the category \"" + args[i] + "\" is not one character");
+      }
+      inCategory = true;
+    } else {
+      return UsageError("unknown option \"" + word + "\" for find");
+    }
+  }
+  if (positional.size() != 2) return UsageError("find needs a list file and a search text");
+  const std::string& text = positional[1];
+  if (text.empty()) return UsageError("find needs a search text that is not empty");
+
+  TerminalMessages messages;
+  ListSession session;
+  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages)) return kExitFailure;
+  const TopicTable& table = session.topics();
+
+  // The search runs on the list's bytes; a text that code page 437 cannot hold matches nothing.
+  std::string pattern;
+  const bool encodable = EncodeCp437FromUtf8(text, pattern);
+
+  // Every hit in order, each search starting just after the previous hit, as Search Again does.
+  TopicLines lines(table);
+  int hits = 0;
+  if (encodable && inCategory) {
+    const std::vector<TopicNumber> view = CategoryView(table, category);
+    for (std::int32_t row = SearchTitlesInView(table, view, pattern, 0, options); row >= 0;
+         row = SearchTitlesInView(table, view, pattern, row + 1, options)) {
+      if (!lines.add(view[static_cast<std::size_t>(row)])) return kExitFailure;
+      ++hits;
+    }
+  } else if (encodable) {
+    for (std::int32_t n = SearchAllTitles(table, pattern, 0, options); n >= 0;
+         n = SearchAllTitles(table, pattern, n + 1, options)) {
+      if (!lines.add(n)) return kExitFailure;
+      ++hits;
+    }
+  }
+  if (!lines.finish()) return kExitFailure;
+  if (hits == 0) {
+    messages.information("Search string '" + text + "' not found");
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace qorl::cli

@@ -1,0 +1,82 @@
+// qorl ref LIST REFERENCE [--from IDENTIFIER]
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "cli/terminal_services.h"
+#include "cli/topic_output.h"
+#include "core/browse/codepage437.h"
+#include "core/list/list_kind.h"
+#include "core/search/locate_topic.h"
+#include "core/search/text_rules.h"
+
+namespace qorl::cli {
+namespace {
+
+// Said when the list's kind has no reference grammar; the viewer's links do nothing there.
+constexpr const char* kReferencesNotFollowed = "References are not followed in this list";
+
+// An INTERRUP.LST reference such as "AH=4Bh" names a function of the interrupt on view, which
+// the viewer knows and the tool must be told.
+bool IsRelativeInterruptReference(std::string_view reference) {
+  return !StartsWithFolded(reference, "INT") && reference.find('=') == 2;
+}
+
+}  // namespace
+
+int RunRef(const Arguments& args) {
+  std::optional<std::string> from;
+  std::vector<std::string> positional;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (optionsEnded || word.size() < 2 || word.compare(0, 2, "--") != 0) {
+      positional.push_back(word);
+    } else if (word == "--") {
+      optionsEnded = true;
+    } else if (word == "--from") {
+      if (++i == args.size()) return UsageError("--from needs a topic identifier");
+      from = args[i];
+    } else {
+      return UsageError("unknown option \"" + word + "\" for ref");
+    }
+  }
+  if (positional.size() != 2) return UsageError("ref needs a list file and a reference");
+
+  // The list kind follows the file name, so a relative reference without --from is refused
+  // before the list is read.
+  if (ListKindOf(positional[0]) == ListKind::Interrup && !from &&
+      IsRelativeInterruptReference(positional[1])) {
+    return UsageError("the relative reference \"" + positional[1] +
+                      "\" needs --from IDENTIFIER, the topic it is read in");
+  }
+
+  TerminalMessages messages;
+  ListSession session;
+  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages)) return kExitFailure;
+  const int kind = session.listKind();
+  if (kind < ListKind::Interrup || kind > ListKind::I2c) {
+    messages.information(kReferencesNotFollowed);
+    return kExitFailure;
+  }
+
+  // References and identifiers are the list's bytes; text that code page 437 cannot hold fits
+  // no topic.
+  std::string reference;
+  std::string current;
+  if (!EncodeCp437FromUtf8(positional[1], reference) ||
+      !EncodeCp437FromUtf8(from.value_or(std::string()), current)) {
+    messages.information(std::string(kUnableToLocateTopicMessage));
+    return kExitFailure;
+  }
+
+  const ReferenceTarget target = ResolveAndLocate(session.topics(), reference, kind, current);
+  if (target.outcome != ReferenceOutcome::Found) {
+    messages.information(std::string(target.message()));
+    return kExitFailure;
+  }
+  return WriteTopicText(session, target.topic, messages);
+}
+
+}  // namespace qorl::cli
