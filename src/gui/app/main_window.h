@@ -33,6 +33,8 @@ class ListController;
 class MainPanel;
 class OpenListMenu;
 class StatusBarPanels;
+class TFormAbout;
+class ToolsMenu;
 class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
@@ -96,6 +98,8 @@ class TFormMain : public QMainWindow {
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
+  ToolsMenu& toolsMenu() { return *tools_; }
+  TFormAbout& aboutBox() { return *about_; }
 
   // Grid column widths after a change of size: column 1 takes the rest.
   void fitColumns();
@@ -153,6 +157,9 @@ class TFormMain : public QMainWindow {
   GridController* grid_ = nullptr;
   CategoryController* categories_ = nullptr;
   ListController* list_ = nullptr;
+  QMenu* toolsMenu_ = nullptr;
+  ToolsMenu* tools_ = nullptr;
+  TFormAbout* about_ = nullptr;
 };
 
 }  // namespace qorl::gui
