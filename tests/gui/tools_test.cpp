@@ -331,14 +331,27 @@ class ToolsTest : public QObject {
   }
 
   void inputBlockerSwallowsInputOnlyWhileItLives() {
-    QLineEdit edit;
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    auto* action = new QAction(&window);
+    action->setShortcut(QKeySequence("F5"));
+    window.addAction(action);
+    int triggered = 0;
+    connect(action, &QAction::triggered, [&triggered] { ++triggered; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
     {
-      InputBlocker blocker(&edit);
-      QTest::keyClicks(&edit, "ab");
-      QVERIFY(edit.text().isEmpty());
+      InputBlocker blocker(&window);
+      QTest::keyClicks(edit, "ab");
+      QTest::keyClick(edit, Qt::Key_F5);
+      QVERIFY(edit->text().isEmpty());
+      QCOMPARE(triggered, 0);
     }
-    QTest::keyClicks(&edit, "ab");
-    QCOMPARE(edit.text(), QString("ab"));
+    QTest::keyClicks(edit, "ab");
+    QTest::keyClick(edit, Qt::Key_F5);
+    QCOMPARE(edit->text(), QString("ab"));
+    QCOMPARE(triggered, 1);
   }
 
   void exploreOpensTheToolsFolder() {
