@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <cstdlib>
 
 #include "core/tools/dos_runner.h"
@@ -50,6 +51,24 @@ done:
 fname db 'INTERRUP.LST', 0
 drive db 0
 )";
+
+// The real processes, but a DOSBox session that does not end fails the test instead of hanging it.
+struct DeadlineRunner final : ToolProcessRunner {
+  SystemToolProcessRunner system;
+  bool timedOut = false;
+  std::string interpreter() override { return system.interpreter(); }
+  int runAndWait(const ProcessInvocation& run, const std::string& folder,
+                 const WaitPollCallback& poll) override {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    return system.runAndWait(run, folder, [&] {
+      timedOut = std::chrono::steady_clock::now() > deadline;
+      return !timedOut && poll();
+    });
+  }
+  int startDetached(const ProcessInvocation& run, const std::string& folder) override {
+    return system.startDetached(run, folder);
+  }
+};
 
 }  // namespace
 
@@ -95,8 +114,11 @@ class ToolsDosboxTest : public QObject {
     QVERIFY(w.toolsMenu().combineAction()->isVisible());
     QVERIFY(w.listMenu().entries().empty());
 
+    DeadlineRunner runner;
+    w.toolsMenu().setRunner(&runner);
     w.toolsMenu().combineDialog().runClicked();
     qputenv("HOME", savedHome);
+    QVERIFY2(!runner.timedOut, "the DOSBox session did not end");
 
     QFile list(dir.filePath("INTERRUP.LST"));
     QVERIFY2(list.open(QIODevice::ReadOnly), "the tool had not run when the wait ended");
