@@ -206,8 +206,10 @@ class ConfigDialogTest : public QObject {
     Spies spies(dialog());
     dialog().prepareShowing();
     box("Config_DefFont")->click();
+    window().currentTopic()->clear();
     ok();
     QVERIFY(spies.are(0, 1, 1));
+    QVERIFY(!window().currentTopic()->toPlainText().isEmpty());  // loaded again
     QCOMPARE(window().currentTopic()->font().family(), QString("Courier New"));
     QCOMPARE(window().currentTopic()->font().pointSize(), 8);
     QCOMPARE(window().grid()->font().family(), QString("Courier New"));
@@ -313,14 +315,15 @@ class ConfigDialogTest : public QObject {
   }
 
   void listsFolderAndDisplayAllListsRebuildTheMenu() {
-    test::WriteList(lists_.path(), "PORTS.LST", test::MixedTopics(1));
-    test::WriteList(lists_.path(), "GLOSSARY.LST", test::MixedTopics(1));
+    QTemporaryDir folder;
+    test::WriteList(folder.path(), "PORTS.LST", test::MixedTopics(1));
+    test::WriteList(folder.path(), "GLOSSARY.LST", test::MixedTopics(1));
     Spies spies(dialog());
     dialog().prepareShowing();
-    control<QLineEdit>("Config_DefStartupDir")->setText(lists_.path());
+    control<QLineEdit>("Config_DefStartupDir")->setText(folder.path());
     ok();
     QVERIFY(spies.are(1, 0, 0));
-    const QString canonical = QDir(lists_.path()).canonicalPath();
+    const QString canonical = QDir(folder.path()).canonicalPath();
     QCOMPARE(QDir::currentPath(), canonical);
     QCOMPARE(QString::fromStdString(window().config().DefStartupDir), canonical);
     QCOMPARE(window().listMenu().entries().size(), std::size_t(1));
