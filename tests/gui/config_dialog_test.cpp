@@ -340,8 +340,7 @@ class ConfigDialogTest : public QObject {
     start(&stored);
     Spies spies(dialog());
     dialog().prepareShowing();
-    QCOMPARE(control<QLineEdit>("Config_DefStartupDir")->text(),
-             QDir(lists_.path()).canonicalPath());
+    QCOMPARE(control<QLineEdit>("Config_DefStartupDir")->text(), lists_.path());
     control<QLineEdit>("Config_DefStartupDir")->setText(lists_.path() + "/gone");
     ok();
     QVERIFY(spies.are(1, 0, 0));

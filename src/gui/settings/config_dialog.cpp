@@ -1,6 +1,7 @@
 #include "gui/settings/config_dialog.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -380,7 +381,7 @@ void TFormConfig::browseListsFolder() {
 
 void TFormConfig::browseStartupList() {
   if (const std::optional<QString> path = choosers_->chooseListFile(this))
-    defStartupList_->setText(QFileInfo(*path).absoluteFilePath());
+    defStartupList_->setText(QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()));
 }
 
 void TFormConfig::chooseFont() {
