@@ -5,11 +5,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -23,6 +25,7 @@
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/settings/config_dialog.h"
+#include "gui/settings/font_selection_dialog.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
 
@@ -256,6 +259,22 @@ class ConfigDialogTest : public QObject {
     ok();
     QVERIFY(spies.are(0, 1, 1));
     QCOMPARE(window().currentTopic()->font().pointSize(), 20);
+  }
+
+  void fontSelectionOffersFiveToTwentyPoints() {
+    FontSelectionDialog fonts;
+    QCOMPARE(fonts.familyBox()->writingSystem(), QFontDatabase::Latin);
+    QCOMPARE(fonts.sizeBox()->minimum(), 5);
+    QCOMPARE(fonts.sizeBox()->maximum(), 20);
+    for (auto [asked, given] : {std::pair{4, 5}, std::pair{21, 20}, std::pair{12, 12}}) {
+      QFont initial = fonts.familyBox()->currentFont();
+      initial.setPointSize(asked);
+      fonts.setInitialFont(initial);
+      QCOMPARE(fonts.selectedFont().pointSize(), given);
+    }
+    fonts.sizeBox()->setValue(30);
+    QCOMPARE(fonts.selectedFont().pointSize(), 20);
+    QCOMPARE(fonts.selectedFont().family(), fonts.familyBox()->currentFont().family());
   }
 
   void onlyCategoryCharacterRepaintsTheGrid() {

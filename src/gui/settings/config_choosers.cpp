@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
+
+#include "gui/settings/font_selection_dialog.h"
 
 namespace qorl::gui {
 
@@ -23,10 +24,10 @@ std::optional<QString> SystemConfigChoosers::chooseListFile(QWidget* parent) {
 }
 
 std::optional<QFont> SystemConfigChoosers::chooseFont(QWidget* parent, const QFont& initial) {
-  bool ok = false;
-  const QFont font = QFontDialog::getFont(&ok, initial, parent);
-  if (!ok) return std::nullopt;
-  return font;
+  FontSelectionDialog dialog(parent);
+  dialog.setInitialFont(initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.selectedFont();
 }
 
 }  // namespace qorl::gui

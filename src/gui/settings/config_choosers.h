@@ -21,7 +21,7 @@ class ConfigChoosers {
   virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
 };
 
-// QFileDialog and QFontDialog.
+// QFileDialog and the font selection dialog.
 class SystemConfigChoosers final : public ConfigChoosers {
  public:
   std::optional<QString> chooseFolder(QWidget* parent, const QString& title) override;

@@ -389,7 +389,7 @@ void TFormConfig::chooseFont() {
   if (pending_.fontSize > 0) initial.setPointSize(pending_.fontSize);
   const std::optional<QFont> chosen = choosers_->chooseFont(this, initial);
   if (!chosen) return;
-  // The system's font dialog offers any size; sizes outside the range are refused here.
+  // The font selection offers 5 to 20 points only; any other size is refused here too.
   const int size = chosen->pointSize();
   if (!TopicFontSizeAllowed(size)) {
     messages_.warning("The font size must be from " + std::to_string(kMinTopicFontSize) + " to " +
