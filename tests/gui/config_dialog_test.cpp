@@ -1,6 +1,6 @@
-// The configuration dialog in the running window: controls and enabling rules, what Ok stores
-// and which immediate effects it asks for, the browse buttons, the font selection's size limit,
-// Cancel, and help on a control.
+// The configuration dialog in the running window: controls and enabling rules, what Ok puts in
+// place and which immediate effects reach the window, the browse buttons, the font selection's
+// size limit, Cancel, and help on a control. The decisions themselves are tested in the core.
 
 #include <QCheckBox>
 #include <QDir>
@@ -288,19 +288,6 @@ class ConfigDialogTest : public QObject {
     QVERIFY(!window().currentConfig().ShowCategoryChar);
   }
 
-  void formattingOrSeeAlsoReloadsTheTopic() {
-    showATopic();
-    for (const char* name : {"Config_EnableSeeAlsoMenu", "Config_TopicFormatting"}) {
-      Spies spies(dialog());
-      dialog().prepareShowing();
-      box(name)->click();
-      ok();
-      QVERIFY2(spies.are(0, 0, 1), name);
-    }
-    QVERIFY(!window().config().EnabledSeeAlsoMenu);
-    QVERIFY(!window().config().TopicFormatting);
-  }
-
   void okWithoutChangesDoesNothingButEntersTheProgramFolder() {
     Spies spies(dialog());
     QDir::setCurrent(lists_.path());
@@ -353,27 +340,6 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(window().listMenu().entries().size(), std::size_t(2));
   }
 
-  void missingFolderEmptiesTheSetting() {
-    ConfigRecord stored;
-    stored.DefStartupDir = lists_.path().toStdString();
-    start(&stored);
-    Spies spies(dialog());
-    dialog().prepareShowing();
-    QCOMPARE(control<QLineEdit>("Config_DefStartupDir")->text(), lists_.path());
-    control<QLineEdit>("Config_DefStartupDir")->setText(lists_.path() + "/gone");
-    ok();
-    QVERIFY(spies.are(1, 0, 0));
-    QCOMPARE(window().config().DefStartupDir, std::string());
-    QCOMPARE(QDir::currentPath(), programFolder());
-    QCOMPARE(QDir(QString::fromStdString(window().listMenu().listsFolder())).canonicalPath(),
-             programFolder());
-    // Entered again while already empty: nothing to rebuild.
-    dialog().prepareShowing();
-    control<QLineEdit>("Config_DefStartupDir")->setText(lists_.path() + "/gone");
-    ok();
-    QVERIFY(spies.are(1, 0, 0));
-  }
-
   void startupListChoices() {
     const QString list = test::WriteList(lists_.path(), "PORTS.LST", test::MixedTopics(1));
     dialog().prepareShowing();
@@ -393,15 +359,8 @@ class ConfigDialogTest : public QObject {
     ok();
     QVERIFY(!window().config().ReloadLastOpenList);
     QCOMPARE(window().config().DefStartupList, list.toStdString());
-
     dialog().prepareShowing();
     QVERIFY(radio("Config_DefStartupCustom")->isChecked());
-    control<QLineEdit>("Config_DefStartupList")->setText(lists_.path() + "/MISSING.LST");
-    ok();
-    QCOMPARE(window().config().DefStartupList, std::string());
-    QVERIFY(fixture_->messages.entries.empty());
-    dialog().prepareShowing();
-    QVERIFY(radio("Config_DefStartupNone")->isChecked());
   }
 
   void folderBrowser() {

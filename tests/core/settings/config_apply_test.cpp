@@ -244,14 +244,6 @@ TEST(ConfigApply, DefaultFontWinsOverThePendingFont) {
   EXPECT_EQ(r.effects, ConfigEffects{});
 }
 
-TEST(ConfigFontSize, FiveToTwentyPoints) {
-  EXPECT_FALSE(TopicFontSizeAllowed(4));
-  EXPECT_TRUE(TopicFontSizeAllowed(5));
-  EXPECT_TRUE(TopicFontSizeAllowed(20));
-  EXPECT_FALSE(TopicFontSizeAllowed(21));
-  EXPECT_FALSE(TopicFontSizeAllowed(-1));
-}
-
 TEST(ConfigApplySystem, RealFoldersAndCurrentDirectory) {
   const std::filesystem::path before = std::filesystem::current_path();
   test::TempDir lists;
