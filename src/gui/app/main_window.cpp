@@ -32,6 +32,8 @@
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
+#include "gui/settings/config_connection.h"
+#include "gui/settings/config_dialog.h"
 
 namespace qorl::gui {
 
@@ -70,6 +72,10 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   list_ = new ListController(state_, widgets, *busy_, messages_, *categories_, *grid_, this);
   connectCommands();
   help_ = new HelpWindow(this);
+  configDialog_ = new TFormConfig(messages_, this);
+  ConnectConfigDialog(*this, *configDialog_);
+  connect(actions_[Command::OptionsConfiguration], &QAction::triggered, this,
+          [this] { configDialog_->showModal(); });
   applyConfig(config_);
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -394,6 +400,7 @@ WindowPlacement TFormMain::currentPlacement() const {
 void TFormMain::setHelpFile(const QString& path) {
   helpFile_ = path;
   helpAvailable_ = QFileInfo(path).isFile();
+  configDialog_->setHelpFile(path);
   updateCommands();
 }
 

@@ -33,6 +33,7 @@ class ListController;
 class MainPanel;
 class OpenListMenu;
 class StatusBarPanels;
+class TFormConfig;
 class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
@@ -96,6 +97,7 @@ class TFormMain : public QMainWindow {
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
+  TFormConfig* configDialog() const { return configDialog_; }
 
   // Grid column widths after a change of size: column 1 takes the rest.
   void fitColumns();
@@ -147,6 +149,7 @@ class TFormMain : public QMainWindow {
   TopicsGridView* gridView_ = nullptr;
   TopicsGridModel* model_ = nullptr;
   HelpWindow* help_ = nullptr;
+  TFormConfig* configDialog_ = nullptr;
 
   std::unique_ptr<WindowBusyIndicator> busy_;
   std::unique_ptr<ZoomSwitch> zoom_;
