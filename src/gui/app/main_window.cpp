@@ -33,6 +33,8 @@
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
+#include "gui/settings/config_connection.h"
+#include "gui/settings/config_dialog.h"
 #include "gui/tools/about_dialog.h"
 #include "gui/tools/tools_menu.h"
 
@@ -73,6 +75,10 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   list_ = new ListController(state_, widgets, *busy_, messages_, *categories_, *grid_, this);
   connectCommands();
   help_ = new HelpWindow(this);
+  configDialog_ = new TFormConfig(messages_, this);
+  ConnectConfigDialog(*this, *configDialog_);
+  connect(actions_[Command::OptionsConfiguration], &QAction::triggered, this,
+          [this] { configDialog_->showModal(); });
   ToolsEnvironment tools;
   tools.folder = [this] { return ToolsFolder(config_.DefStartupDir, listsFolder_); };
   tools.listKind = [this] { return state_.listKind; };
@@ -401,6 +407,7 @@ WindowPlacement TFormMain::currentPlacement() const {
 void TFormMain::setHelpFile(const QString& path) {
   helpFile_ = path;
   helpAvailable_ = QFileInfo(path).isFile();
+  configDialog_->setHelpFile(path);
   updateCommands();
 }
 

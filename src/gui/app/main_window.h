@@ -34,6 +34,7 @@ class MainPanel;
 class OpenListMenu;
 class StatusBarPanels;
 class TFormAbout;
+class TFormConfig;
 class ToolsMenu;
 class TopicsGridModel;
 class TopicsGridView;
@@ -98,6 +99,7 @@ class TFormMain : public QMainWindow {
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
+  TFormConfig* configDialog() const { return configDialog_; }
   ToolsMenu& toolsMenu() { return *tools_; }
   TFormAbout& aboutBox() { return *about_; }
 
@@ -151,6 +153,7 @@ class TFormMain : public QMainWindow {
   TopicsGridView* gridView_ = nullptr;
   TopicsGridModel* model_ = nullptr;
   HelpWindow* help_ = nullptr;
+  TFormConfig* configDialog_ = nullptr;
 
   std::unique_ptr<WindowBusyIndicator> busy_;
   std::unique_ptr<ZoomSwitch> zoom_;
