@@ -74,11 +74,6 @@ CommandActions CreateCommandActions(QWidget* window) {
   actions.openListMenu = MakeAction(window, "FileOpenListItem", "&Open List", {}, "Open a list", 0);
   actions.openOther = MakeAction(window, "FileOpenOtherItem", "&Other...", QKeySequence("Ctrl+O"),
                                  "Open a list", -1);
-  actions.toolsExplore =
-      MakeAction(window, "ToolsExploreItem", "&Explore Lists Location...", {}, "", -1);
-  actions.toolsCombine = MakeAction(window, "ToolsCombineItem", "Run &Combine.com...", {}, "", -1);
-  actions.toolsIntprint =
-      MakeAction(window, "ToolsIntprintItem", "Run &Intprint.com...", {}, "", -1);
   return actions;
 }
 

@@ -11,12 +11,9 @@ namespace qorl::gui {
 
 struct CommandActions {
   std::array<QAction*, kCommandCount> commands{};
-  // Plain menu items of the Open List menu and the Tools menu.
+  // Plain menu items of the Open List menu (the Tools menu has its own, gui/tools/tools_menu.h).
   QAction* openListMenu = nullptr;  // "&Open List" sub-menu item and tool-bar button
   QAction* openOther = nullptr;     // "&Other..."
-  QAction* toolsExplore = nullptr;
-  QAction* toolsCombine = nullptr;
-  QAction* toolsIntprint = nullptr;
 
   QAction* operator[](Command c) const { return commands[static_cast<std::size_t>(c)]; }
 };

@@ -19,6 +19,7 @@
 #include "core/app/layout_arithmetic.h"
 #include "core/browse/status_panels.h"
 #include "core/list/message_service.h"
+#include "core/tools/tool_commands.h"
 #include "gui/app/busy_indicator.h"
 #include "gui/app/help_window.h"
 #include "gui/app/main_panel.h"
@@ -34,6 +35,8 @@
 #include "gui/list/list_controller.h"
 #include "gui/settings/config_connection.h"
 #include "gui/settings/config_dialog.h"
+#include "gui/tools/about_dialog.h"
+#include "gui/tools/tools_menu.h"
 
 namespace qorl::gui {
 
@@ -76,6 +79,14 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   ConnectConfigDialog(*this, *configDialog_);
   connect(actions_[Command::OptionsConfiguration], &QAction::triggered, this,
           [this] { configDialog_->showModal(); });
+  ToolsEnvironment tools;
+  tools.folder = [this] { return ToolsFolder(config_.DefStartupDir, listsFolder_); };
+  tools.listKind = [this] { return state_.listKind; };
+  tools.closeList = [this] { list_->closeList(); };
+  tools.rebuildListMenu = [this] { buildListMenu(); };
+  tools_ = new ToolsMenu(toolsMenu_, std::move(tools), messages_, *busy_, this);
+  about_ = new TFormAbout(this);
+  connect(actions_[Command::HelpAbout], &QAction::triggered, about_, &QDialog::exec);
   applyConfig(config_);
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -245,12 +256,8 @@ void TFormMain::buildMenus() {
   options->setObjectName("MenuOptions");
   options->addAction(actions_[Command::OptionsZoomTopic]);
   options->addAction(actions_[Command::OptionsUpdateTopicTitles]);
-  QMenu* tools = options->addMenu("&Tools");
-  tools->setObjectName("MenuTools");
-  tools->addAction(actions_.toolsExplore);
-  tools->addSeparator();
-  tools->addAction(actions_.toolsCombine);
-  tools->addAction(actions_.toolsIntprint);
+  toolsMenu_ = options->addMenu("&Tools");  // filled by the ToolsMenu
+  toolsMenu_->setObjectName("MenuTools");
   options->addSeparator();
   options->addAction(actions_[Command::OptionsConfiguration]);
 

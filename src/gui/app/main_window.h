@@ -33,7 +33,9 @@ class ListController;
 class MainPanel;
 class OpenListMenu;
 class StatusBarPanels;
+class TFormAbout;
 class TFormConfig;
+class ToolsMenu;
 class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
@@ -98,6 +100,8 @@ class TFormMain : public QMainWindow {
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
   TFormConfig* configDialog() const { return configDialog_; }
+  ToolsMenu& toolsMenu() { return *tools_; }
+  TFormAbout& aboutBox() { return *about_; }
 
   // Grid column widths after a change of size: column 1 takes the rest.
   void fitColumns();
@@ -156,6 +160,9 @@ class TFormMain : public QMainWindow {
   GridController* grid_ = nullptr;
   CategoryController* categories_ = nullptr;
   ListController* list_ = nullptr;
+  QMenu* toolsMenu_ = nullptr;
+  ToolsMenu* tools_ = nullptr;
+  TFormAbout* about_ = nullptr;
 };
 
 }  // namespace qorl::gui

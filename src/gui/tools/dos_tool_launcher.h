@@ -1,0 +1,50 @@
+#pragma once
+// Starts a DOS tool for the dialogs: checks that the tools folder can be used, finds the DOS
+// interpreter (a missing one is reported instead of silently doing nothing), and either waits for
+// the tool with the window painted but taking no input, or lets it run on its own.
+
+#include <QPointer>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "gui/tools/tool_process_runner.h"
+
+namespace qorl {
+class BusyIndicator;
+class MessageService;
+}  // namespace qorl
+
+namespace qorl::gui {
+
+class DosToolLauncher {
+ public:
+  DosToolLauncher(MessageService& messages, BusyIndicator& busy, QWidget* window);
+
+  // Replaces the process runner (tests); nullptr goes back to the real processes.
+  void setRunner(ToolProcessRunner* runner) { runner_ = runner ? runner : &system_; }
+  ToolProcessRunner& runner() { return *runner_; }
+
+  // Whether folder can be the tool's current folder; an error box says why not.
+  bool checkFolder(const std::string& folder);
+  // Runs the DOS command line in folder and waits for it. toolName names the tool in messages.
+  // True when the tool ran.
+  bool runAndWait(const std::string& commandLine, const std::string& folder,
+                  const std::string& toolName);
+  // Starts the DOS command line in folder and returns at once. True when the tool was started.
+  bool startDetached(const std::string& commandLine, const std::string& folder,
+                     const std::string& toolName);
+
+ private:
+  std::optional<ProcessInvocation> invocation(const std::string& commandLine,
+                                              const std::string& folder,
+                                              const std::string& toolName);
+
+  MessageService& messages_;
+  BusyIndicator& busy_;
+  QPointer<QWidget> window_;
+  SystemToolProcessRunner system_;
+  ToolProcessRunner* runner_ = &system_;
+};
+
+}  // namespace qorl::gui
