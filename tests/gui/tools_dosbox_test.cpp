@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "core/support/dos_probe.h"
 #include "core/tools/dos_runner.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_list_menu.h"
@@ -22,35 +23,6 @@ using namespace qorl;
 using namespace qorl::gui;
 
 namespace {
-
-constexpr const char* kStandInSource = R"(org 100h
-  mov ah, 19h        ; current drive, 0 = A:
-  int 21h
-  add al, 'A'
-  mov [drive], al
-  mov ah, 3Ch        ; create INTERRUP.LST
-  xor cx, cx
-  mov dx, fname
-  int 21h
-  jc done
-  mov bx, ax
-  mov ah, 40h        ; drive letter
-  mov cx, 1
-  mov dx, drive
-  int 21h
-  mov cl, [80h]      ; command tail
-  xor ch, ch
-  mov dx, 81h
-  mov ah, 40h
-  int 21h
-  mov ah, 3Eh
-  int 21h
-done:
-  mov ax, 4C00h
-  int 21h
-fname db 'INTERRUP.LST', 0
-drive db 0
-)";
 
 // The real processes, but a DOSBox session that does not end fails the test instead of hanging it.
 struct DeadlineRunner final : ToolProcessRunner {
@@ -90,7 +62,7 @@ class ToolsDosboxTest : public QObject {
     {
       QFile source(dir.filePath("combine.asm"));
       QVERIFY(source.open(QIODevice::WriteOnly));
-      source.write(kStandInSource);
+      source.write(test::DosProbeSource("INTERRUP.LST").c_str());
     }
     int status = -1;
     QCOMPARE(RunAndWait(nasm, {"-f", "bin", "-o", "COMBINE.COM", "combine.asm"}, folder, nullptr,

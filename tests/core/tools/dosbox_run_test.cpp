@@ -12,41 +12,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/support/dos_probe.h"
 #include "core/tools/dos_runner.h"
 
 namespace qorl {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kProbeSource = R"(org 100h
-  mov ah, 19h        ; current drive, 0 = A:
-  int 21h
-  add al, 'A'
-  mov [drive], al
-  mov ah, 3Ch        ; create OUT.TXT
-  xor cx, cx
-  mov dx, fname
-  int 21h
-  jc done
-  mov bx, ax
-  mov ah, 40h        ; drive letter
-  mov cx, 1
-  mov dx, drive
-  int 21h
-  mov cl, [80h]      ; command tail
-  xor ch, ch
-  mov dx, 81h
-  mov ah, 40h
-  int 21h
-  mov ah, 3Eh
-  int 21h
-done:
-  mov ax, 4C00h
-  int 21h
-fname db 'OUT.TXT', 0
-drive db 0
-)";
 
 TEST(DosboxRun, RunsTheCommandInTheMountedFolderAndWaits) {
   const std::string dosbox = FindDosInterpreter();
@@ -58,7 +30,7 @@ TEST(DosboxRun, RunsTheCommandInTheMountedFolderAndWaits) {
   const fs::path folder = fs::temp_directory_path() / "qorl dosbox run";
   fs::remove_all(folder);
   fs::create_directories(folder / "home");
-  std::ofstream(folder / "probe.asm") << kProbeSource;
+  std::ofstream(folder / "probe.asm") << test::DosProbeSource("OUT.TXT");
   int status = -1;
   ASSERT_EQ(RunAndWait(nasm, {"-f", "bin", "-o", "PROBE.COM", "probe.asm"}, folder.string(),
                        nullptr, &status),
