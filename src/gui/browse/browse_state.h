@@ -27,6 +27,8 @@ struct BrowseOptions {
   bool singleClickView = true;   // SingleClickView
   bool doubleClickZoom = false;  // DoubleClickZoom
   bool onlyParseLst = true;      // OnlyParseLST
+  bool topicFormatting = true;     // TopicFormatting
+  bool enabledSeeAlsoMenu = true;  // EnabledSeeAlsoMenu
   IndexPolicy policy;            // DontUseIndexFile, LoadTopicsDirect
 };
 
