@@ -62,7 +62,8 @@ void TopicLoader::formatTopic() {
   settings.enabledSeeAlsoMenu = state_.options.enabledSeeAlsoMenu;
   const FormattedTopic formatted = FormatTopic(view_->topicText(), title_, state_.listKind,
                                                state_.session.parseTopics(), settings);
-  view_->applyFormat(formatted.spans, view_->palette().color(QPalette::Active, QPalette::Highlight));
+  view_->applyFormat(formatted.spans,
+                     view_->palette().color(QPalette::Active, QPalette::Highlight));
   clearMenu();
   for (const std::string& entry : formatted.seeAlsoEntries) {
     QString caption = FromCp437(entry);

@@ -46,7 +46,8 @@ TopicTextView::TopicTextView(QWidget* parent) : QTextBrowser(parent), menu_(new 
   menu_->setObjectName("PopupMenuCurrentTopic");
   // The selection stays visible while another control has the focus.
   QPalette p = palette();
-  p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+  p.setColor(QPalette::Inactive, QPalette::Highlight,
+             p.color(QPalette::Active, QPalette::Highlight));
   p.setColor(QPalette::Inactive, QPalette::HighlightedText,
              p.color(QPalette::Active, QPalette::HighlightedText));
   setPalette(p);
@@ -135,8 +136,8 @@ void TopicTextView::mousePressEvent(QMouseEvent* event) {
 
 void TopicTextView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
-  const bool sameLink = event->button() == pressedButton_ && !pressedHref_.isEmpty() &&
-                        hrefAt(pos) == pressedHref_;
+  const bool sameLink =
+      event->button() == pressedButton_ && !pressedHref_.isEmpty() && hrefAt(pos) == pressedHref_;
   pressedHref_.clear();
   pressedButton_ = Qt::NoButton;
   QTextBrowser::mouseReleaseEvent(event);
