@@ -75,8 +75,8 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   grid_->setTopicLoader(loader_);
   find_ = new FindController(state_, widgets, currentTopic_, *busy_, messages_, *grid_,
                              *categories_, this);
-  references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_,
-                                        messages_, *find_, this);
+  references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_, messages_,
+                                        *find_, this);
   connectCommands();
   help_ = new HelpWindow(this);
   applyConfig(config_);

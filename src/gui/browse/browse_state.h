@@ -27,9 +27,10 @@ struct BrowseOptions {
   bool singleClickView = true;   // SingleClickView
   bool doubleClickZoom = false;  // DoubleClickZoom
   bool onlyParseLst = true;      // OnlyParseLST
+  IndexPolicy policy;            // DontUseIndexFile, LoadTopicsDirect
+
   bool topicFormatting = true;     // TopicFormatting
   bool enabledSeeAlsoMenu = true;  // EnabledSeeAlsoMenu
-  IndexPolicy policy;            // DontUseIndexFile, LoadTopicsDirect
 };
 
 struct BrowseState {
