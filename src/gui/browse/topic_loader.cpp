@@ -38,13 +38,11 @@ void TopicLoader::loadTopic(TopicNumber n) {
     failed = reader_(n, bytes) != ReadTopicResult::Ok;
     if (!failed) {
       view_->setUpdatesEnabled(false);
-      view_->setTopicText(DisplayTextOf(bytes));
       state_.currentTopic = n;
       state_.currentTopicId = std::string(state_.topics().identifier(n));
       title_ = std::string(state_.topics().title(n));
       widgets_.currentTopicLabel->setText(FromCp437(state_.currentTopicId));
-      formatTopic();
-      view_->selectRange(0, 0);
+      formatTopic(DisplayTextOf(bytes));
       view_->setEnabled(true);
       view_->show();
       view_->setUpdatesEnabled(true);
@@ -56,14 +54,14 @@ void TopicLoader::loadTopic(TopicNumber n) {
   emit finished();
 }
 
-void TopicLoader::formatTopic() {
+void TopicLoader::formatTopic(const std::string& displayText) {
   FormatSettings settings;
   settings.topicFormatting = state_.options.topicFormatting;
   settings.enabledSeeAlsoMenu = state_.options.enabledSeeAlsoMenu;
-  const FormattedTopic formatted = FormatTopic(view_->topicText(), title_, state_.listKind,
-                                               state_.session.parseTopics(), settings);
-  view_->applyFormat(formatted.spans,
-                     view_->palette().color(QPalette::Active, QPalette::Highlight));
+  const FormattedTopic formatted =
+      FormatTopic(displayText, title_, state_.listKind, state_.session.parseTopics(), settings);
+  view_->showTopic(displayText, formatted.spans,
+                   view_->palette().color(QPalette::Active, QPalette::Highlight));
   clearMenu();
   for (const std::string& entry : formatted.seeAlsoEntries) {
     QString caption = FromCp437(entry);

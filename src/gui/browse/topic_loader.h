@@ -37,8 +37,9 @@ class TopicLoader : public QObject {
 
   // Shows topic n; does nothing when no list is open or n is no topic number.
   void loadTopic(TopicNumber n);
-  // Rebuilds the See-also menu and the button from the text now on view.
-  void formatTopic();
+  // Shows the text marked up for the topic on view and rebuilds the See-also menu and the
+  // button from it.
+  void formatTopic(const std::string& displayText);
 
   QMenu* seeAlsoMenu() const { return seeAlsoMenu_; }
   // Empties the See-also menu and disables its button (no topic on view).

@@ -62,18 +62,22 @@ void TopicTextView::applyTabStops() {
   setTabStopDistance(tabWidth());
 }
 
-void TopicTextView::setTopicText(std::string_view displayText) {
+void TopicTextView::showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans,
+                              const QColor& highlight) {
+  // The text is built and marked up in a document of its own, which no layout watches, and then
+  // put in place whole: formatting range by range in the shown document would lay it out anew
+  // after every range.
+  QTextDocument* old = document();
+  auto* doc = new QTextDocument(this);
+  doc->setUndoRedoEnabled(false);
+  doc->setDefaultFont(font());
+  doc->setDefaultTextOption(old->defaultTextOption());
+  doc->setDocumentMargin(old->documentMargin());
+  doc->setPlainText(FromCp437(displayText));
   text_.assign(displayText);
-  document()->setPlainText(FromCp437(displayText));
-  QTextCursor cursor(document());
-  cursor.movePosition(QTextCursor::Start);
-  setTextCursor(cursor);
-}
 
-void TopicTextView::applyFormat(const std::vector<FormatSpan>& spans, const QColor& highlight) {
   const int end = static_cast<int>(text_.size());
-  QTextCursor cursor(document());
-  cursor.beginEditBlock();
+  QTextCursor cursor(doc);
   for (const FormatSpan& span : spans) {
     const int start = std::clamp(span.start, 0, end);
     const int stop = std::clamp(span.start + span.length, start, end);
@@ -93,7 +97,11 @@ void TopicTextView::applyFormat(const std::vector<FormatSpan>& spans, const QCol
     cursor.setPosition(stop, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(format);
   }
-  cursor.endEditBlock();
+  // The first document belongs to the edit control, which deletes it itself; later ones are ours.
+  const bool ours = old->parent() == this;
+  setDocument(doc);
+  if (ours) delete old;
+  selectRange(0, 0);
 }
 
 void TopicTextView::selectRange(int start, int length) {

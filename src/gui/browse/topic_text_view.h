@@ -21,12 +21,13 @@ class TopicTextView : public QTextBrowser {
  public:
   explicit TopicTextView(QWidget* parent = nullptr);
 
-  // Replaces the whole text: displayText as DisplayTextOf gives it (lines separated by '\n').
-  void setTopicText(std::string_view displayText);
+  // Replaces the whole text with displayText as DisplayTextOf gives it (lines separated by '\n')
+  // marked up by the ranges, applied in order; highlight is the colour of TextColor::Highlight.
+  // The caret goes to position 0.
+  void showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans,
+                 const QColor& highlight);
   // The shown text as bytes (what Find's "Current topic" scope searches).
   const std::string& topicText() const { return text_; }
-  // Applies the ranges in order; highlight is the colour of TextColor::Highlight.
-  void applyFormat(const std::vector<FormatSpan>& spans, const QColor& highlight);
   // The bytes of the link at a viewport point; empty when there is none.
   std::string linkAt(const QPoint& viewportPos) const;
   // Selects length characters from start (a position as counted in topicText()).
