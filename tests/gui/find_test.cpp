@@ -215,6 +215,7 @@ class FindTest : public QObject {
     QCOMPARE(view->textCursor().selectionStart(), 24);
     QCOMPARE(view->textCursor().selectionEnd(), 28);
     QCOMPARE(find().findState().startPosition(), 25);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view));
     searchAgain();
     QCOMPARE(view->textCursor().selectionStart(), 32);
     searchAgain();  // 'a_line': the underscore separates words

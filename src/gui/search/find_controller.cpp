@@ -66,7 +66,11 @@ void FindController::runSearch() {
     else if (encoded)
       hit = searchTitles(pattern);
   }
-  if (hit >= 0) return;
+  if (hit >= 0) {
+    // The window takes the focus again only now that the search has enabled it again.
+    if (values.scope == FindScope::CurrentTopic) view_->setFocus();
+    return;
+  }
   messages_.information(SearchNotFoundMessage(values.text));
   find_.searchMissed();
 }
@@ -104,7 +108,6 @@ std::int32_t FindController::searchCurrentTopic(const std::string& pattern) {
   view_->selectRange(0, 0);
   if (position < 0) return -1;
   find_.searchHit(position);
-  view_->setFocus();
   view_->selectRange(position, static_cast<int>(pattern.size()));
   return position;
 }
