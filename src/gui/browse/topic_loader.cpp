@@ -67,6 +67,7 @@ void TopicLoader::formatTopic(const std::string& displayText) {
     QString caption = FromCp437(entry);
     caption.replace('&', "&&");  // an ampersand is text here, not a mnemonic
     QAction* action = seeAlsoMenu_->addAction(caption);
+    action->setData(QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
     connect(action, &QAction::triggered, this, [this, entry] { emit seeAlsoChosen(entry); });
   }
   widgets_.seeAlsoButton->setEnabled(formatted.seeAlsoButtonEnabled);
