@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -183,6 +184,14 @@ class TopicTextTest : public QObject {
     QCOMPARE(view()->tabStopDistance(), QFontMetricsF(view()->font()).averageCharWidth() * 8);
     QCOMPARE(view()->lineWrapMode(), QTextEdit::NoWrap);
     QVERIFY(view()->isReadOnly());
+    // A larger topic font widens the tab stops of the topic on view and of the next one.
+    const qreal before = view()->tabStopDistance();
+    ConfigRecord config = window().config();
+    config.topicFontSize = 20;
+    window().applyConfig(config);
+    QVERIFY(view()->tabStopDistance() > before);
+    load(1);
+    QCOMPARE(view()->tabStopDistance(), QFontMetricsF(view()->font()).averageCharWidth() * 8);
   }
 
   void contextMenuHoldsTheTopicCommands() {
@@ -326,6 +335,12 @@ class TopicTextTest : public QObject {
     QVERIFY(hourglass);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(window().isEnabled());
+
+    // Each topic is shown from its start, wherever the last one was scrolled to.
+    view()->horizontalScrollBar()->setValue(view()->horizontalScrollBar()->maximum());
+    QVERIFY(view()->horizontalScrollBar()->value() > 0);
+    load(1);
+    QCOMPARE(view()->horizontalScrollBar()->value(), 0);
   }
 
   void failedReadChangesNothingOnView() {
