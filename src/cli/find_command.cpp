@@ -5,6 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
+#include "core/browse/category_view.h"
 #include "core/browse/codepage437.h"
 #include "core/search/title_search.h"
 
@@ -22,15 +23,6 @@ bool CategoryByte(const std::string& word, unsigned char& category) {
   }
   category = static_cast<unsigned char>(encoded[0]);
   return true;
-}
-
-// The topics the grid lists for one category character, in topic order; 255 lists every topic.
-std::vector<TopicNumber> CategoryView(const TopicTable& table, unsigned char category) {
-  std::vector<TopicNumber> view;
-  for (TopicNumber n = 0; n < table.count(); ++n) {
-    if (category == 255 || table.category(n) == category) view.push_back(n);
-  }
-  return view;
 }
 
 }  // namespace
@@ -78,7 +70,7 @@ int RunFind(const Arguments& args) {
   TopicLines lines(table);
   int hits = 0;
   if (encodable && inCategory) {
-    const std::vector<TopicNumber> view = CategoryView(table, category);
+    const std::vector<TopicNumber> view = BuildCategoryView(table, category);
     for (std::int32_t row = SearchTitlesInView(table, view, pattern, 0, options); row >= 0;
          row = SearchTitlesInView(table, view, pattern, row + 1, options)) {
       if (!lines.add(view[static_cast<std::size_t>(row)])) return kExitFailure;

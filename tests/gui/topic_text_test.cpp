@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include "gui/browse/topic_text_view.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
+#include "gui/settings/config_dialog.h"
 #include "gui/support/window_fixture.h"
 
 using namespace qorl;
@@ -173,6 +175,19 @@ class TopicTextTest : public QObject {
     QVERIFY(!formatAt(positionOf("INT 2F")).isAnchor());
     QVERIFY(seeAlsoMenu()->isEmpty());
     QVERIFY(!seeAlsoButton()->isEnabled());
+  }
+
+  void configurationDialogReloadsTheTopicWithoutFormatting() {
+    open("INTERRUP.LST", InterruptList());
+    load(1);
+    TFormConfig& dialog = *window().configDialog();
+    dialog.prepareShowing();
+    dialog.findChild<QCheckBox*>("Config_TopicFormatting")->setChecked(false);
+    dialog.applyDialogControls();
+    QCOMPARE(state().currentTopic, 1);
+    QCOMPARE(formatAt(3).fontWeight(), int(QFont::Normal));
+    QVERIFY(formatAt(positionOf("INT 2F")).isAnchor());
+    QVERIFY(!window().currentConfig().TopicFormatting);
   }
 
   void viewTextIsCodePage437WithTabStops() {

@@ -1,15 +1,10 @@
 #include "core/app/command_line.h"
 
+#include "core/list/ascii.h"
+
 namespace qorl {
 
 namespace {
-
-std::string UpperAsciiLetters(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return s;
-}
 
 void SetIndexPolicy(ConfigRecord& config, bool dontUseIndexFile, bool loadTopicsDirect) {
   config.DontUseIndexFile = dontUseIndexFile;
@@ -33,7 +28,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args, ConfigR
                                    RunState& run, SettingsHive& hive, std::int32_t major,
                                    MessageService& messages) {
   for (const std::string& arg : args) {
-    const std::string s = UpperAsciiLetters(arg);
+    const std::string s = AsciiUpper(arg);
     if (IsFileName(s)) continue;
     const std::string word = s.substr(1);
     if (word == "INDEXUSE") {

@@ -2,23 +2,10 @@
 
 #include <algorithm>
 
+#include "core/list/ascii.h"
+
 namespace qorl {
-namespace {
-
-unsigned char FoldUpper(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsFolded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldUpper(static_cast<unsigned char>(a[i])) != FoldUpper(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string AllCategoriesEntry() {
   std::string entry(1, static_cast<char>(kAllCategories));
@@ -121,8 +108,8 @@ std::vector<std::string> CategoryEntries(const CategorySet& categories,
     entries.push_back(std::move(entry));
   }
   std::stable_sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
-    return FoldUpper(static_cast<unsigned char>(a[0])) <
-           FoldUpper(static_cast<unsigned char>(b[0]));
+    return static_cast<unsigned char>(AsciiUpper(a[0])) <
+           static_cast<unsigned char>(AsciiUpper(b[0]));
   });
   if (entries.size() >= 2) entries.insert(entries.begin(), AllCategoriesEntry());
   return entries;

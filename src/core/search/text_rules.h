@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/list/ascii.h"
+
 namespace qorl {
 
 constexpr unsigned char FoldedByte(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
+  return static_cast<unsigned char>(AsciiUpper(static_cast<char>(c)));
 }
 
 constexpr bool IsWordByte(unsigned char c) {
@@ -27,17 +29,6 @@ constexpr std::string_view TrimmedView(std::string_view text) {
   while (begin < end && IsTrimmedByte(static_cast<unsigned char>(text[begin]))) ++begin;
   while (end > begin && IsTrimmedByte(static_cast<unsigned char>(text[end - 1]))) --end;
   return text.substr(begin, end - begin);
-}
-
-// True when a and b are equal after folding both.
-constexpr bool EqualsFolded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldedByte(static_cast<unsigned char>(a[i])) !=
-        FoldedByte(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
 }
 
 // True when text begins with prefix after folding both.

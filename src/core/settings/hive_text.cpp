@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/list/ascii.h"
+
 namespace qorl {
 
 namespace {
@@ -205,11 +207,7 @@ bool IsValidHiveKeyPath(std::string_view path) {
 }
 
 std::string FoldHiveName(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return folded;
+  return AsciiUpper(name);
 }
 
 const HiveValue* HiveKeyNode::find(const std::string& name) const {

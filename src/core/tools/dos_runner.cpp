@@ -3,19 +3,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/list/ascii.h"
+
 namespace qorl {
 namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-std::string UpperAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
 }
 
 std::string_view SkipBlanks(std::string_view text) {
@@ -54,13 +48,13 @@ bool IsExecutableFile(const std::filesystem::path& path) {
 DosCommand ParseDosCommandLine(std::string_view commandLine) {
   std::string_view rest = SkipBlanks(commandLine);
   auto [first, afterFirst] = SplitWord(rest);
-  const std::string interpreter = UpperAscii(first);
+  const std::string interpreter = AsciiUpper(first);
   if (interpreter == "COMMAND.COM" || interpreter == "COMMAND") {
     rest = SkipBlanks(afterFirst);
   }
   DosCommand parsed;
   auto [option, afterOption] = SplitWord(rest);
-  const std::string upperOption = UpperAscii(option);
+  const std::string upperOption = AsciiUpper(option);
   if (upperOption == "/C" || upperOption == "/K") {
     parsed.keepPrompt = upperOption == "/K";
     rest = SkipBlanks(afterOption);

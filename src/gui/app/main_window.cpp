@@ -35,6 +35,8 @@
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
+#include "gui/settings/config_connection.h"
+#include "gui/settings/config_dialog.h"
 
 namespace qorl::gui {
 
@@ -79,6 +81,10 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                                         *find_, this);
   connectCommands();
   help_ = new HelpWindow(this);
+  configDialog_ = new TFormConfig(messages_, this);
+  ConnectConfigDialog(*this, *configDialog_);
+  connect(actions_[Command::OptionsConfiguration], &QAction::triggered, this,
+          [this] { configDialog_->showModal(); });
   applyConfig(config_);
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -414,6 +420,7 @@ WindowPlacement TFormMain::currentPlacement() const {
 void TFormMain::setHelpFile(const QString& path) {
   helpFile_ = path;
   helpAvailable_ = QFileInfo(path).isFile();
+  configDialog_->setHelpFile(path);
   updateCommands();
 }
 

@@ -37,6 +37,7 @@ class ListController;
 class MainPanel;
 class OpenListMenu;
 class StatusBarPanels;
+class TFormConfig;
 class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
@@ -103,6 +104,7 @@ class TFormMain : public QMainWindow {
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
+  TFormConfig* configDialog() const { return configDialog_; }
 
   // Grid column widths after a change of size: column 1 takes the rest.
   void fitColumns();
@@ -154,6 +156,7 @@ class TFormMain : public QMainWindow {
   TopicsGridView* gridView_ = nullptr;
   TopicsGridModel* model_ = nullptr;
   HelpWindow* help_ = nullptr;
+  TFormConfig* configDialog_ = nullptr;
 
   std::unique_ptr<WindowBusyIndicator> busy_;
   std::unique_ptr<ZoomSwitch> zoom_;

@@ -20,6 +20,7 @@
 #include "gui/app/open_list_menu.h"
 #include "gui/browse/browse_state.h"
 #include "gui/list/list_controller.h"
+#include "gui/settings/config_dialog.h"
 
 namespace qorl::gui {
 namespace {
@@ -102,6 +103,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   window->setWindowTitle(QString::fromUtf8(kProgramTitle));
   window->setHelpFile(QString::fromStdString(env.programDir + kHelpFileName));
   run.helpAvailable = window->helpAvailable();
+  window->configDialog()->setProgramFolder(env.programDir);
   window->applyMinimumSize();
   LoadCategoryDescriptions(env.programDir + kCategoryFileName, window->browseState());
   window->applyColumnWidths();

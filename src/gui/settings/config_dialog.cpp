@@ -1,0 +1,441 @@
+#include "gui/settings/config_dialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/list/message_service.h"
+#include "gui/app/help_window.h"
+
+namespace qorl::gui {
+namespace {
+
+constexpr const char* kHelpContextProperty = "helpContext";
+
+// A hint as "short|long": the short part is the tool tip, the whole the status tip.
+void SetHint(QWidget* widget, const QString& hint) {
+  widget->setToolTip(hint.section('|', 0, 0));
+  widget->setStatusTip(hint);
+}
+
+void SetHelpContext(QWidget* widget, int context) {
+  widget->setProperty(kHelpContextProperty, context);
+}
+
+QCheckBox* AddCheckBox(QLayout* layout, const char* name, const char* caption, int context) {
+  auto* box = new QCheckBox(QString::fromUtf8(caption));
+  box->setObjectName(name);
+  SetHelpContext(box, context);
+  layout->addWidget(box);
+  return box;
+}
+
+QRadioButton* AddRadio(QLayout* layout, const char* name, const char* caption, int context = 0) {
+  auto* radio = new QRadioButton(QString::fromUtf8(caption));
+  radio->setObjectName(name);
+  if (context) SetHelpContext(radio, context);
+  layout->addWidget(radio);
+  return radio;
+}
+
+QToolButton* BrowseButton(const char* name, const QString& hint) {
+  auto* button = new QToolButton;
+  button->setObjectName(name);
+  button->setText("...");
+  button->setAutoRaise(true);  // flat
+  SetHint(button, hint);
+  return button;
+}
+
+QGroupBox* Group(const char* caption, int context) {
+  auto* group = new QGroupBox(QString::fromUtf8(caption));
+  if (context) SetHelpContext(group, context);
+  return group;
+}
+
+}  // namespace
+
+TFormConfig::TFormConfig(MessageService& messages, QWidget* parent)
+    : QDialog(parent),
+      messages_(messages),
+      fs_(SystemDirectories()),
+      choosers_(std::make_unique<SystemConfigChoosers>()) {
+  setObjectName("FormConfig");
+  setWindowTitle("Configuration");
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("PageControl");
+  pages_->addTab(buildStartupPage(), "Startup");
+  pages_->addTab(buildSettingsPage(), "Settings");
+  pages_->addTab(buildLayoutPage(), "Layout");
+  pages_->addTab(buildAdvancedPage(), "Advanced");
+
+  okButton_ = new QPushButton("Ok", this);
+  okButton_->setObjectName("OkButton");
+  okButton_->setDefault(true);
+  SetHint(okButton_, "Save configuration and close");
+  SetHelpContext(okButton_, 1101);
+  cancelButton_ = new QPushButton("Cancel", this);
+  cancelButton_->setObjectName("CancelButton");
+  SetHint(cancelButton_, "Cancel changes and close");
+  SetHelpContext(cancelButton_, 1102);
+  connect(okButton_, &QPushButton::clicked, this, &TFormConfig::okClicked);
+  // Esc reaches QDialog::reject as well.
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
+  buttons->addStretch(1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed dialog border
+
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+  help_ = new HelpWindow(this);
+  updateWindowFlags();
+}
+
+TFormConfig::~TFormConfig() = default;
+
+QWidget* TFormConfig::buildStartupPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+
+  QGroupBox* location = Group("Location of lists", 1111);
+  auto* locationLayout = new QHBoxLayout(location);
+  defStartupDir_ = new QLineEdit;
+  defStartupDir_->setObjectName("Config_DefStartupDir");
+  browseButton1_ = BrowseButton("BrowseButton1", "Browse|");
+  connect(browseButton1_, &QToolButton::clicked, this, &TFormConfig::browseListsFolder);
+  locationLayout->addWidget(defStartupDir_, 1);
+  locationLayout->addWidget(browseButton1_);
+
+  QGroupBox* startup = Group("List to load on startup", 1112);
+  auto* startupLayout = new QVBoxLayout(startup);
+  startupNone_ = AddRadio(startupLayout, "Config_DefStartupNone", "None");
+  startupLast_ = AddRadio(startupLayout, "Config_DefStartupLast", "Last opened list");
+  startupCustom_ = AddRadio(startupLayout, "Config_DefStartupCustom", "Custom");
+  auto* customLayout = new QHBoxLayout;
+  defStartupList_ = new QLineEdit;
+  defStartupList_->setObjectName("Config_DefStartupList");
+  browseButton2_ = BrowseButton("BrowseButton2", "Browse|");
+  connect(browseButton2_, &QToolButton::clicked, this, &TFormConfig::browseStartupList);
+  customLayout->addSpacing(18);
+  customLayout->addWidget(defStartupList_, 1);
+  customLayout->addWidget(browseButton2_);
+  startupLayout->addLayout(customLayout);
+  // As designed: "None" selected, the custom edit box and its button disabled.
+  startupNone_->setChecked(true);
+  updateStartupListEnabling();
+  for (QRadioButton* radio : {startupNone_, startupLast_, startupCustom_})
+    connect(radio, &QRadioButton::toggled, this, [this] { updateStartupListEnabling(); });
+
+  layout->addWidget(location);
+  layout->addWidget(startup);
+  layout->addStretch(1);
+  return page;
+}
+
+QWidget* TFormConfig::buildSettingsPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  QGroupBox* general = Group("General settings", 0);
+  auto* boxes = new QVBoxLayout(general);
+  askExit_ = AddCheckBox(boxes, "Config_AskExit", "Confirm program exit", 1121);
+  showPrintDialog_ = AddCheckBox(boxes, "Config_ShowPrintDialog",
+                                 "Display printer dialog box before printing", 1122);
+  displayAllLists_ = AddCheckBox(boxes, "Config_DisplayAllLists",
+                                 "Display all *.LST files in \"Open List\" menu", 1123);
+  singleClickView_ =
+      AddCheckBox(boxes, "Config_SingleClickView", "Automatically load selected topic", 1124);
+  doubleClickZoom_ = AddCheckBox(boxes, "Config_DoubleClickZoom",
+                                 "Double mouse click (or Enter) = Zoom topic", 1125);
+  enableSeeAlsoMenu_ =
+      AddCheckBox(boxes, "Config_EnableSeeAlsoMenu", "Enable \"See Also\" menu ", 1126);
+  layout->addWidget(general);
+  layout->addStretch(1);
+  return page;
+}
+
+QWidget* TFormConfig::buildLayoutPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  QGroupBox* visual = Group("Layout and visual settings", 0);
+  auto* visualLayout = new QVBoxLayout(visual);
+  topicFormatting_ =
+      AddCheckBox(visualLayout, "Config_TopicFormatting", "Topic text formatting", 1131);
+  showCategoryChar_ = AddCheckBox(visualLayout, "Config_ShowCategoryChar",
+                                  "Display category character in \"All categories\"", 1132);
+  auto* fontRow = new QHBoxLayout;
+  defFont_ = AddCheckBox(fontRow, "Config_DefFont", "Use default font", 1133);
+  fontButton_ = new QToolButton;
+  fontButton_->setObjectName("Config_FontButton");
+  fontButton_->setText("Font...");
+  fontButton_->setAutoRaise(true);
+  SetHint(fontButton_, "Change Font|");
+  fontRow->addWidget(fontButton_);
+  fontRow->addStretch(1);
+  visualLayout->addLayout(fontRow);
+  connect(defFont_, &QCheckBox::toggled, this, [this](bool on) { fontButton_->setEnabled(!on); });
+  connect(fontButton_, &QToolButton::clicked, this, &TFormConfig::chooseFont);
+
+  QGroupBox* printing = Group("Printing", 1134);
+  auto* printingLayout = new QVBoxLayout(printing);
+  wysiwygPrint_ = AddRadio(printingLayout, "Config_WYSIWYGPrint",
+                           "Use same settings as topic layout (wysiwyg)", 1134);
+  noWysiwygPrint_ = AddRadio(printingLayout, "Config_NOWYSIWYGPrint",
+                             "Use special font and no topic formatting", 1134);
+  noWysiwygPrint_->setChecked(true);
+
+  layout->addWidget(visual);
+  layout->addWidget(printing);
+  layout->addStretch(1);
+  return page;
+}
+
+QWidget* TFormConfig::buildAdvancedPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  QGroupBox* index = Group("Indexfile settings", 1141);
+  auto* indexLayout = new QVBoxLayout(index);
+  indexUse_ =
+      AddRadio(indexLayout, "Config_IndexFileUse", "Use indexfiles, update whenever needed", 1141);
+  indexDontUpdate_ = AddRadio(indexLayout, "Config_IndexFileDontUseIndexFile",
+                              "Use existing indexfiles, don't update", 1141);
+  indexDirect_ =
+      AddRadio(indexLayout, "Config_IndexFileLoadTopicsDirect", "Don't use indexfiles", 1141);
+  indexUse_->setChecked(true);
+
+  QGroupBox* parsing = Group("List parsing", 0);
+  auto* parsingLayout = new QVBoxLayout(parsing);
+  onlyParseLst_ = AddCheckBox(parsingLayout, "Config_OnlyParseLST",
+                              "Only try to parse files with extension .LST", 1142);
+  layout->addWidget(index);
+  layout->addWidget(parsing);
+  layout->addStretch(1);
+  return page;
+}
+
+void TFormConfig::setRecordAccess(std::function<ConfigRecord()> read,
+                                  std::function<void(const ConfigApplyResult&)> store) {
+  read_ = std::move(read);
+  store_ = std::move(store);
+}
+
+void TFormConfig::setChoosers(std::unique_ptr<ConfigChoosers> choosers) {
+  choosers_ = std::move(choosers);
+}
+
+void TFormConfig::setHelpFile(const QString& path) {
+  helpFile_ = path;
+  helpAvailable_ = !path.isEmpty() && QFileInfo(path).isFile();
+  updateWindowFlags();
+}
+
+void TFormConfig::updateWindowFlags() {
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (helpAvailable_) flags |= Qt::WindowContextHelpButtonHint;
+  setWindowFlags(flags);
+}
+
+void TFormConfig::updateStartupListEnabling() {
+  const bool custom = startupCustom_->isChecked();
+  defStartupList_->setEnabled(custom);
+  browseButton2_->setEnabled(custom);
+}
+
+int TFormConfig::showModal() {
+  prepareShowing();
+  return exec();
+}
+
+void TFormConfig::prepareShowing() {
+  adjustSize();
+  const QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+  }
+  pages_->setCurrentIndex(0);
+  loadDialogControls();
+  focusOkOnShow_ = true;
+  okButton_->setFocus();
+}
+
+void TFormConfig::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (focusOkOnShow_) {
+    focusOkOnShow_ = false;
+    okButton_->setFocus();
+  }
+}
+
+void TFormConfig::loadDialogControls() {
+  const ConfigDialogValues v = DialogValuesFrom(read_ ? read_() : ConfigRecord{});
+  defStartupDir_->setText(QString::fromStdString(v.defStartupDir));
+  defStartupList_->setText(QString::fromStdString(v.customList));
+  switch (v.startupList) {
+    case StartupListChoice::LastOpened:
+      startupLast_->setChecked(true);
+      break;
+    case StartupListChoice::Custom:
+      startupCustom_->setChecked(true);
+      break;
+    case StartupListChoice::None:
+      startupNone_->setChecked(true);
+      break;
+  }
+  updateStartupListEnabling();
+  askExit_->setChecked(v.askExit);
+  showPrintDialog_->setChecked(v.showPrintDialog);
+  displayAllLists_->setChecked(v.displayAllLists);
+  singleClickView_->setChecked(v.singleClickView);
+  doubleClickZoom_->setChecked(v.doubleClickZoom);
+  enableSeeAlsoMenu_->setChecked(v.enableSeeAlsoMenu);
+  topicFormatting_->setChecked(v.topicFormatting);
+  showCategoryChar_->setChecked(v.showCategoryChar);
+  onlyParseLst_->setChecked(v.onlyParseLst);
+  (v.wysiwygPrint ? wysiwygPrint_ : noWysiwygPrint_)->setChecked(true);
+  switch (v.index) {
+    case IndexChoice::DontUse:
+      indexDirect_->setChecked(true);
+      break;
+    case IndexChoice::UseExisting:
+      indexDontUpdate_->setChecked(true);
+      break;
+    case IndexChoice::UseAndUpdate:
+      indexUse_->setChecked(true);
+      break;
+  }
+  pending_ = v;
+  defFont_->setChecked(v.useDefaultFont);
+  fontButton_->setEnabled(!v.useDefaultFont);
+}
+
+ConfigDialogValues TFormConfig::dialogValues() const {
+  ConfigDialogValues v;
+  v.defStartupDir = defStartupDir_->text().toStdString();
+  v.startupList = startupLast_->isChecked()     ? StartupListChoice::LastOpened
+                  : startupCustom_->isChecked() ? StartupListChoice::Custom
+                                                : StartupListChoice::None;
+  v.customList = defStartupList_->text().toStdString();
+  v.askExit = askExit_->isChecked();
+  v.showPrintDialog = showPrintDialog_->isChecked();
+  v.displayAllLists = displayAllLists_->isChecked();
+  v.singleClickView = singleClickView_->isChecked();
+  v.doubleClickZoom = doubleClickZoom_->isChecked();
+  v.enableSeeAlsoMenu = enableSeeAlsoMenu_->isChecked();
+  v.topicFormatting = topicFormatting_->isChecked();
+  v.showCategoryChar = showCategoryChar_->isChecked();
+  v.useDefaultFont = defFont_->isChecked();
+  v.wysiwygPrint = wysiwygPrint_->isChecked();
+  v.index = indexDirect_->isChecked()       ? IndexChoice::DontUse
+            : indexDontUpdate_->isChecked() ? IndexChoice::UseExisting
+                                            : IndexChoice::UseAndUpdate;
+  v.onlyParseLst = onlyParseLst_->isChecked();
+  v.fontName = pending_.fontName;
+  v.fontSize = pending_.fontSize;
+  return v;
+}
+
+ConfigEffects TFormConfig::applyDialogControls() {
+  const ConfigRecord old = read_ ? read_() : ConfigRecord{};
+  const ConfigApplyResult result = ApplyDialogValues(dialogValues(), old, programFolder_, fs_);
+  pending_.fontName = result.config.topicFontName;
+  pending_.fontSize = result.config.topicFontSize;
+  if (store_) store_(result);
+  if (result.effects.rebuildListMenu) emit rebuildListMenuRequested();
+  if (result.effects.repaintGrid) emit repaintGridRequested();
+  if (result.effects.reloadTopic) emit reloadTopicRequested();
+  return result.effects;
+}
+
+void TFormConfig::okClicked() {
+  applyDialogControls();
+  accept();
+}
+
+void TFormConfig::browseListsFolder() {
+  setEnabled(false);
+  const std::optional<QString> folder =
+      choosers_->chooseFolder(this, "Select default list location...");
+  if (folder) defStartupDir_->setText(*folder);
+  setEnabled(true);
+}
+
+void TFormConfig::browseStartupList() {
+  if (const std::optional<QString> path = choosers_->chooseListFile(this))
+    defStartupList_->setText(QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()));
+}
+
+void TFormConfig::chooseFont() {
+  QFont initial(QString::fromStdString(pending_.fontName));
+  if (pending_.fontSize > 0) initial.setPointSize(pending_.fontSize);
+  const std::optional<QFont> chosen = choosers_->chooseFont(this, initial);
+  if (!chosen) return;
+  // The font selection offers 5 to 20 points only; any other size is refused here too.
+  const int size = chosen->pointSize();
+  if (!TopicFontSizeAllowed(size)) {
+    messages_.warning("The font size must be from " + std::to_string(kMinTopicFontSize) + " to " +
+                      std::to_string(kMaxTopicFontSize) + " points.");
+    return;
+  }
+  pending_.fontName = chosen->family().toStdString();
+  pending_.fontSize = size;
+}
+
+int TFormConfig::helpContextOf(const QWidget* widget) {
+  for (; widget; widget = widget->parentWidget()) {
+    const int context = widget->property(kHelpContextProperty).toInt();
+    if (context > 0) return context;
+    if (widget->isWindow()) break;
+  }
+  return 0;
+}
+
+bool TFormConfig::requestHelp(const QWidget* widget) {
+  const int context = helpContextOf(widget);
+  if (!helpAvailable_ || context == 0) return false;
+  help_->showContext(helpFile_, context);
+  return true;
+}
+
+void TFormConfig::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    requestHelp(focusWidget());
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TFormConfig::eventFilter(QObject* watched, QEvent* event) {
+  // The title bar's help button: a click on a control asks for its help context.
+  if ((event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis) &&
+      watched->isWidgetType()) {
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (helpContextOf(widget) == 0) return false;
+    if (event->type() == QEvent::WhatsThis) requestHelp(widget);
+    event->accept();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace qorl::gui

@@ -1,0 +1,61 @@
+#include "gui/settings/font_selection_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/settings/config_apply.h"
+
+namespace qorl::gui {
+
+FontSelectionDialog::FontSelectionDialog(QWidget* parent)
+    : QDialog(parent),
+      family_(new QFontComboBox(this)),
+      size_(new QSpinBox(this)),
+      sample_(new QLabel("AaBbYyZz 0123 INT 21/AH=4Ch", this)) {
+  setObjectName("FontDialog");
+  setWindowTitle("Font");
+  // Fonts of the ANSI character set only; the combo box lists installed fonts only.
+  family_->setWritingSystem(QFontDatabase::Latin);
+  size_->setRange(kMinTopicFontSize, kMaxTopicFontSize);
+  size_->setSuffix(" pt");
+  sample_->setMinimumSize(260, 48);
+  sample_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+  auto* fields = new QFormLayout;
+  fields->addRow("&Font:", family_);
+  fields->addRow("&Size:", size_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addWidget(sample_);
+  layout->addWidget(buttons);
+
+  connect(family_, &QFontComboBox::currentFontChanged, this, [this] { updateSample(); });
+  connect(size_, &QSpinBox::valueChanged, this, [this] { updateSample(); });
+  updateSample();
+}
+
+void FontSelectionDialog::setInitialFont(const QFont& initial) {
+  family_->setCurrentFont(initial);
+  const int points = initial.pointSize() > 0 ? initial.pointSize() : kDefaultTopicFontSize;
+  size_->setValue(points);  // QSpinBox keeps the value within its range
+  updateSample();
+}
+
+QFont FontSelectionDialog::selectedFont() const {
+  QFont font(family_->currentFont().family());
+  font.setPointSize(size_->value());
+  return font;
+}
+
+void FontSelectionDialog::updateSample() {
+  sample_->setFont(selectedFont());
+}
+
+}  // namespace qorl::gui

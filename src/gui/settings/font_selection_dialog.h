@@ -1,0 +1,33 @@
+#pragma once
+// The topic font selection: installed fonts of the Latin (ANSI) writing system and a size from
+// 5 to 20 points. Only the chosen family and point size are used.
+
+#include <QDialog>
+#include <QFont>
+
+class QFontComboBox;
+class QLabel;
+class QSpinBox;
+
+namespace qorl::gui {
+
+class FontSelectionDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit FontSelectionDialog(QWidget* parent = nullptr);
+
+  // Preselects initial's family and size (the size brought into range).
+  void setInitialFont(const QFont& initial);
+  QFont selectedFont() const;
+  QFontComboBox* familyBox() const { return family_; }
+  QSpinBox* sizeBox() const { return size_; }
+
+ private:
+  void updateSample();
+
+  QFontComboBox* family_;
+  QSpinBox* size_;
+  QLabel* sample_;
+};
+
+}  // namespace qorl::gui
