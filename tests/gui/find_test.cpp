@@ -140,6 +140,16 @@ class FindTest : public QObject {
     QVERIFY(messages().empty());
   }
 
+  void enterInTheTextBoxPressesFind() {
+    dialog().prepareShow();
+    dialog().show();
+    QTest::keyClicks(dialog().textEdit()->lineEdit(), "VIDEO");
+    QTest::keyClick(dialog().textEdit()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(dialog().result(), int(QDialog::Accepted));
+    QVERIFY(!dialog().isVisible());
+    QCOMPARE(history(), QStringList({"VIDEO"}));
+  }
+
   void searchAgainWithoutTextShowsTheDialog() {
     input_ = {"", 0, false, false, true};
     searchAgain();
