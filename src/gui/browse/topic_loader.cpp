@@ -38,13 +38,17 @@ void TopicLoader::loadTopic(TopicNumber n) {
     failed = reader_(n, bytes) != ReadTopicResult::Ok;
     if (!failed) {
       view_->setUpdatesEnabled(false);
-      state_.currentTopic = n;
-      state_.currentTopicId = std::string(state_.topics().identifier(n));
-      title_ = std::string(state_.topics().title(n));
-      widgets_.currentTopicLabel->setText(FromCp437(state_.currentTopicId));
-      formatTopic(DisplayTextOf(bytes));
-      view_->setEnabled(true);
-      view_->show();
+      try {
+        state_.currentTopic = n;
+        state_.currentTopicId = std::string(state_.topics().identifier(n));
+        title_ = std::string(state_.topics().title(n));
+        widgets_.currentTopicLabel->setText(FromCp437(state_.currentTopicId));
+        formatTopic(DisplayTextOf(bytes));
+        view_->setEnabled(true);
+        view_->show();
+      } catch (const std::exception&) {
+        // A failure while filling or formatting the view is dropped: it shows what it reached.
+      }
       view_->setUpdatesEnabled(true);
       emit topicLoaded();
     }
