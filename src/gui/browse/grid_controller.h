@@ -41,7 +41,7 @@ class GridController : public QObject {
 
   BrowseState& state_;
   BrowseWidgets widgets_;
-  MessageService& messages_;
+  MessageService& messages_;  // for the grid's own messages; a failed read is the loader's
   TopicLoader* loader_ = nullptr;
 };
 
