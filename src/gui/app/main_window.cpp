@@ -29,10 +29,13 @@
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/browse/reference_controller.h"
+#include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_delegate.h"
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
+#include "gui/search/find_controller.h"
 #include "gui/settings/config_connection.h"
 #include "gui/settings/config_dialog.h"
 #include "gui/tools/about_dialog.h"
@@ -73,6 +76,12 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   grid_ = new GridController(state_, widgets, messages_, this);
   categories_ = new CategoryController(state_, widgets, *busy_, *grid_, this);
   list_ = new ListController(state_, widgets, *busy_, messages_, *categories_, *grid_, this);
+  loader_ = new TopicLoader(state_, widgets, currentTopic_, *busy_, messages_, this);
+  grid_->setTopicLoader(loader_);
+  find_ = new FindController(state_, widgets, currentTopic_, *busy_, messages_, *grid_,
+                             *categories_, this);
+  references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_, messages_,
+                                        *find_, this);
   connectCommands();
   help_ = new HelpWindow(this);
   configDialog_ = new TFormConfig(messages_, this);
@@ -207,22 +216,16 @@ void TFormMain::buildPanels() {
   headerLayout->addWidget(seeAlsoButton_);
   headerLayout->addWidget(topicCaption);
   headerLayout->addWidget(currentTopicLabel_, 1);
-  currentTopic_ = new QTextBrowser(panelCurrentTopic_);
-  currentTopic_->setObjectName("CurrentTopic");
-  currentTopic_->setReadOnly(true);
-  currentTopic_->setLineWrapMode(QTextEdit::NoWrap);
+  currentTopic_ = new TopicTextView(panelCurrentTopic_);
   currentTopic_->setFrameStyle(QFrame::NoFrame);
-  currentTopic_->setOpenLinks(false);
   currentTopic_->setEnabled(false);
   currentTopic_->hide();
-  currentTopic_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  currentTopic_->addAction(actions_[Command::EditCopy]);
-  currentTopic_->addAction(actions_[Command::EditSelectAll]);
-  auto* separator = new QAction(currentTopic_);
-  separator->setSeparator(true);
-  currentTopic_->addAction(separator);
-  currentTopic_->addAction(actions_[Command::FileSave]);
-  currentTopic_->addAction(actions_[Command::FilePrint]);
+  QMenu* topicMenu = currentTopic_->contextMenu();
+  topicMenu->addAction(actions_[Command::EditCopy]);
+  topicMenu->addAction(actions_[Command::EditSelectAll]);
+  topicMenu->addSeparator();
+  topicMenu->addAction(actions_[Command::FileSave]);
+  topicMenu->addAction(actions_[Command::FilePrint]);
   topicLayout->addWidget(panelCurrentTopicHeader_);
   topicLayout->addWidget(currentTopic_, 1);
 
@@ -309,6 +312,19 @@ void TFormMain::connectCommands() {
   connect(actions_.openOther, &QAction::triggered, this, &TFormMain::openOtherList);
   connect(list_, &ListController::listClosed, this,
           [this] { listMenu_->checkList(std::string()); });
+  connect(actions_[Command::SearchFind], &QAction::triggered, find_,
+          &FindController::showFindDialog);
+  connect(actions_[Command::SearchSearchAgain], &QAction::triggered, find_,
+          &FindController::searchAgain);
+  connect(list_, &ListController::listClosed, find_, &FindController::onListClosed);
+  connect(list_, &ListController::listClosed, loader_, &TopicLoader::clearSeeAlso);
+  connect(loader_, &TopicLoader::topicLoaded, find_, &FindController::onTopicLoaded);
+  connect(loader_, &TopicLoader::seeAlsoChosen, references_,
+          &ReferenceController::resolveReference);
+  connect(currentTopic_, &TopicTextView::linkClicked, references_,
+          &ReferenceController::resolveReference);
+  connect(seeAlsoButton_, &QToolButton::clicked, references_,
+          &ReferenceController::showSeeAlsoMenu);
 
   connect(gridView_, &TopicsGridView::rowSelected, grid_, &GridController::onRowSelected);
   connect(gridView_, &TopicsGridView::clickReaction, grid_, &GridController::onClickReaction);
@@ -355,6 +371,8 @@ void TFormMain::applyConfig(const ConfigRecord& config) {
   state_.options.singleClickView = config.SingleClickView;
   state_.options.doubleClickZoom = config.DoubleClickZoom;
   state_.options.onlyParseLst = config.OnlyParseLST;
+  state_.options.topicFormatting = config.TopicFormatting;
+  state_.options.enabledSeeAlsoMenu = config.EnabledSeeAlsoMenu;
   state_.options.policy.dontUseIndexFile = config.DontUseIndexFile;
   state_.options.policy.loadTopicsDirect = config.LoadTopicsDirect;
   mainPanel_->relayout();
@@ -369,6 +387,8 @@ ConfigRecord TFormMain::currentConfig() const {
   c.SingleClickView = state_.options.singleClickView;
   c.DoubleClickZoom = state_.options.doubleClickZoom;
   c.OnlyParseLST = state_.options.onlyParseLst;
+  c.TopicFormatting = state_.options.topicFormatting;
+  c.EnabledSeeAlsoMenu = state_.options.enabledSeeAlsoMenu;
   c.DontUseIndexFile = state_.options.policy.dontUseIndexFile;
   c.LoadTopicsDirect = state_.options.policy.loadTopicsDirect;
   c.ShowCategoryChar = gridView_->gridDelegate()->showCategoryChar();

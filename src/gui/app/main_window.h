@@ -11,6 +11,7 @@
 #include "core/settings/settings_store.h"
 #include "gui/app/command_actions.h"
 #include "gui/browse/browse_state.h"
+#include "gui/browse/topic_text_view.h"
 
 class QFrame;
 class QLabel;
@@ -27,6 +28,9 @@ namespace qorl::gui {
 
 class CategoryController;
 class CategoryComboBox;
+class FindController;
+class ReferenceController;
+class TopicLoader;
 class GridController;
 class HelpWindow;
 class ListController;
@@ -89,13 +93,16 @@ class TFormMain : public QMainWindow {
   ListController& listController() { return *list_; }
   GridController& gridController() { return *grid_; }
   CategoryController& categoryController() { return *categories_; }
+  TopicLoader& topicLoader() { return *loader_; }
+  FindController& findController() { return *find_; }
+  ReferenceController& referenceController() { return *references_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
   TopicsGridView* grid() const { return gridView_; }
   CategoryComboBox* categoryCombo() const { return combo_; }
   StatusBarPanels* statusPanels() const { return statusBar_; }
   MainPanel* mainPanel() const { return mainPanel_; }
-  QTextBrowser* currentTopic() const { return currentTopic_; }
+  TopicTextView* currentTopic() const { return currentTopic_; }
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
@@ -149,7 +156,7 @@ class TFormMain : public QMainWindow {
   QWidget* panelCurrentTopicHeader_ = nullptr;
   QToolButton* seeAlsoButton_ = nullptr;
   QLabel* currentTopicLabel_ = nullptr;
-  QTextBrowser* currentTopic_ = nullptr;
+  TopicTextView* currentTopic_ = nullptr;
   TopicsGridView* gridView_ = nullptr;
   TopicsGridModel* model_ = nullptr;
   HelpWindow* help_ = nullptr;
@@ -163,6 +170,9 @@ class TFormMain : public QMainWindow {
   QMenu* toolsMenu_ = nullptr;
   ToolsMenu* tools_ = nullptr;
   TFormAbout* about_ = nullptr;
+  TopicLoader* loader_ = nullptr;
+  FindController* find_ = nullptr;
+  ReferenceController* references_ = nullptr;
 };
 
 }  // namespace qorl::gui

@@ -28,6 +28,9 @@ struct BrowseOptions {
   bool doubleClickZoom = false;  // DoubleClickZoom
   bool onlyParseLst = true;      // OnlyParseLST
   IndexPolicy policy;            // DontUseIndexFile, LoadTopicsDirect
+
+  bool topicFormatting = true;     // TopicFormatting
+  bool enabledSeeAlsoMenu = true;  // EnabledSeeAlsoMenu
 };
 
 struct BrowseState {

@@ -1,16 +1,11 @@
 #include "gui/browse/grid_controller.h"
 
-#include <QLabel>
-#include <QTextEdit>
 #include <QWidget>
 
 #include "core/browse/status_panels.h"
-#include "core/browse/topic_format.h"
-#include "core/list/error_codes.h"
-#include "core/list/message_service.h"
 #include "gui/app/status_bar.h"
 #include "gui/app/zoom_switch.h"
-#include "gui/browse/codepage437.h"
+#include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_view.h"
 
 namespace qorl::gui {
@@ -40,20 +35,13 @@ void GridController::updateStatusPanels(PanelOccasion occasion) {
 }
 
 void GridController::loadTopic(TopicNumber n) {
-  if (!state_.session.isOpen() || !state_.topics().isValid(n)) return;
-  std::string bytes;
-  if (state_.session.readTopic(n, bytes) != ReadTopicResult::Ok) {
-    ShowError(messages_, kErrorLoadTopic);
-    return;
-  }
-  QTextEdit* view = widgets_.currentTopic;
-  view->setPlainText(FromCp437(DisplayTextOf(bytes)));
-  view->setEnabled(true);
-  view->show();
-  state_.currentTopic = n;
-  state_.currentTopicId = std::string(state_.topics().identifier(n));
-  widgets_.currentTopicLabel->setText(FromCp437(state_.currentTopicId));
-  updateStatusPanels(PanelOccasion::TopicLoaded);
+  if (loader_) loader_->loadTopic(n);
+}
+
+void GridController::setTopicLoader(TopicLoader* loader) {
+  loader_ = loader;
+  connect(loader_, &TopicLoader::finished, this,
+          [this] { updateStatusPanels(PanelOccasion::TopicLoaded); });
 }
 
 void GridController::onRowSelected(int row) {

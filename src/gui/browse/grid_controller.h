@@ -16,6 +16,8 @@ namespace qorl::gui {
 
 enum class PanelOccasion { ListChanged = 0, ViewRebuilt = 1, RowChanged = 2, TopicLoaded = 3 };
 
+class TopicLoader;
+
 class GridController : public QObject {
   Q_OBJECT
  public:
@@ -23,8 +25,10 @@ class GridController : public QObject {
                  QObject* parent = nullptr);
 
   void updateStatusPanels(PanelOccasion occasion);
-  // Reads topic n from the list and shows it; the formatting belongs to the topic view.
+  // Shows topic n through the topic loader (LoadTopic).
   void loadTopic(TopicNumber n);
+  // The loader that loadTopic hands to; its end refreshes the "Cur: " panel.
+  void setTopicLoader(TopicLoader* loader);
   void previousTopic();
   void nextTopic();
 
@@ -37,7 +41,8 @@ class GridController : public QObject {
 
   BrowseState& state_;
   BrowseWidgets widgets_;
-  MessageService& messages_;
+  MessageService& messages_;  // for the grid's own messages; a failed read is the loader's
+  TopicLoader* loader_ = nullptr;
 };
 
 }  // namespace qorl::gui

@@ -23,6 +23,8 @@ void StoreConfig(TFormMain& window, const ConfigApplyResult& result) {
   options.onlyParseLst = c.OnlyParseLST;
   options.policy.dontUseIndexFile = c.DontUseIndexFile;
   options.policy.loadTopicsDirect = c.LoadTopicsDirect;
+  options.topicFormatting = c.TopicFormatting;
+  options.enabledSeeAlsoMenu = c.EnabledSeeAlsoMenu;
   window.grid()->gridDelegate()->setShowCategoryChar(c.ShowCategoryChar);
   if (c.topicFontName != before.topicFontName || c.topicFontSize != before.topicFontSize) {
     QFont font(QString::fromStdString(c.topicFontName));

@@ -1,0 +1,172 @@
+#include "gui/browse/topic_text_view.h"
+
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "gui/browse/codepage437.h"
+
+namespace qorl::gui {
+namespace {
+
+QColor ColorOf(TextColor color, const QColor& highlight) {
+  switch (color) {
+    case TextColor::Highlight:
+      return highlight;
+    case TextColor::Green:
+      return QColor(0, 128, 0);
+    case TextColor::Teal:
+      return QColor(0, 128, 128);
+    case TextColor::Automatic:
+      break;
+  }
+  return QColor();
+}
+
+// A link's href names its range in the shown text, "start:length", so that a click reports the
+// text exactly as it stands in the view.
+QString HrefOf(const FormatSpan& span) {
+  return QString::number(span.start) + ':' + QString::number(span.length);
+}
+
+}  // namespace
+
+TopicTextView::TopicTextView(QWidget* parent) : QTextBrowser(parent), menu_(new QMenu(this)) {
+  setObjectName("CurrentTopic");
+  setReadOnly(true);
+  setLineWrapMode(QTextEdit::NoWrap);
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  setUndoRedoEnabled(false);
+  setContextMenuPolicy(Qt::DefaultContextMenu);
+  menu_->setObjectName("PopupMenuCurrentTopic");
+  // The selection stays visible while another control has the focus.
+  QPalette p = palette();
+  p.setColor(QPalette::Inactive, QPalette::Highlight,
+             p.color(QPalette::Active, QPalette::Highlight));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+             p.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(p);
+  applyTabStops();
+}
+
+qreal TopicTextView::tabWidth() const {
+  return QFontMetricsF(font()).averageCharWidth() * 8;
+}
+
+void TopicTextView::applyTabStops() {
+  setTabStopDistance(tabWidth());
+}
+
+void TopicTextView::showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans,
+                              const QColor& highlight) {
+  // The text is built and marked up in a document of its own, which no layout watches, and then
+  // put in place whole: formatting range by range in the shown document would lay it out anew
+  // after every range.
+  QTextDocument* old = document();
+  auto* doc = new QTextDocument(this);
+  doc->setUndoRedoEnabled(false);
+  doc->setDefaultFont(font());
+  doc->setDefaultTextOption(old->defaultTextOption());
+  doc->setDocumentMargin(old->documentMargin());
+  doc->setPlainText(FromCp437(displayText));
+  text_.assign(displayText);
+
+  const int end = static_cast<int>(text_.size());
+  QTextCursor cursor(doc);
+  for (const FormatSpan& span : spans) {
+    const int start = std::clamp(span.start, 0, end);
+    const int stop = std::clamp(span.start + span.length, start, end);
+    if (stop == start) continue;
+    QTextCharFormat format;
+    if (span.bold) format.setFontWeight(QFont::Bold);
+    if (span.underline) format.setFontUnderline(true);
+    if (span.setsColor) {
+      const QColor color = ColorOf(span.color, highlight);
+      if (color.isValid()) format.setForeground(color);
+    }
+    if (span.seeAlsoItem) {
+      format.setAnchor(span.link);
+      format.setAnchorHref(span.link ? HrefOf(span) : QString());
+    }
+    cursor.setPosition(start);
+    cursor.setPosition(stop, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(format);
+  }
+  // The first document belongs to the edit control, which deletes it itself; later ones are ours.
+  const bool ours = old->parent() == this;
+  setDocument(doc);
+  if (ours) delete old;
+  selectRange(0, 0);
+}
+
+void TopicTextView::selectRange(int start, int length) {
+  const int last = document()->characterCount() - 1;
+  QTextCursor cursor(document());
+  cursor.setPosition(std::clamp(start, 0, last));
+  cursor.setPosition(std::clamp(start + length, 0, last), QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
+QString TopicTextView::hrefAt(const QPoint& viewportPos) const {
+  return anchorAt(viewportPos);
+}
+
+std::string TopicTextView::linkAt(const QPoint& viewportPos) const {
+  const QString href = hrefAt(viewportPos);
+  const qsizetype colon = href.indexOf(':');
+  if (colon <= 0) return {};
+  bool startOk = false;
+  bool lengthOk = false;
+  const long long start = href.left(colon).toLongLong(&startOk);
+  const long long length = href.mid(colon + 1).toLongLong(&lengthOk);
+  const auto size = static_cast<long long>(text_.size());
+  if (!startOk || !lengthOk || start < 0 || length <= 0 || start >= size) return {};
+  return text_.substr(static_cast<std::size_t>(start),
+                      static_cast<std::size_t>(std::min(length, size - start)));
+}
+
+void TopicTextView::mousePressEvent(QMouseEvent* event) {
+  const Qt::MouseButton button = event->button();
+  if (button == Qt::LeftButton || button == Qt::RightButton) {
+    pressedHref_ = hrefAt(event->position().toPoint());
+    pressedButton_ = button;
+  } else {
+    pressedHref_.clear();
+    pressedButton_ = Qt::NoButton;
+  }
+  QTextBrowser::mousePressEvent(event);
+}
+
+void TopicTextView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const bool sameLink =
+      event->button() == pressedButton_ && !pressedHref_.isEmpty() && hrefAt(pos) == pressedHref_;
+  pressedHref_.clear();
+  pressedButton_ = Qt::NoButton;
+  QTextBrowser::mouseReleaseEvent(event);
+  if (!sameLink) return;
+  const std::string link = linkAt(pos);
+  if (!link.empty()) emit linkClicked(link);
+}
+
+void TopicTextView::contextMenuEvent(QContextMenuEvent* event) {
+  // A right click on a link follows the link instead of opening the menu.
+  if (event->reason() == QContextMenuEvent::Mouse && !hrefAt(event->pos()).isEmpty()) {
+    event->accept();
+    return;
+  }
+  if (!menu_->isEmpty()) menu_->exec(event->globalPos());
+  event->accept();
+}
+
+void TopicTextView::changeEvent(QEvent* event) {
+  QTextBrowser::changeEvent(event);
+  if (event->type() == QEvent::FontChange) applyTabStops();
+}
+
+}  // namespace qorl::gui

@@ -1,0 +1,80 @@
+#pragma once
+// Find and Search Again over the open list: the title search of the current category or of all
+// categories, the search of the topic on view, and LocateTopic, which selects a topic found by its
+// identifier (the cross-references use it). Holds the Find state and the Find dialog for the run.
+
+#include <QObject>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/search/find_state.h"
+#include "gui/browse/browse_state.h"
+
+namespace qorl {
+class BusyIndicator;
+class MessageService;
+}  // namespace qorl
+
+namespace qorl::gui {
+
+class CategoryController;
+class GridController;
+class TFormFind;
+class TopicTextView;
+
+class FindController : public QObject {
+  Q_OBJECT
+ public:
+  // Shows the dialog modally; true when it closed through the Find button. Tests replace it.
+  using DialogRunner = std::function<bool(TFormFind& dialog)>;
+
+  FindController(BrowseState& state, const BrowseWidgets& widgets, TopicTextView* view,
+                 BusyIndicator& busy, MessageService& messages, GridController& grid,
+                 CategoryController& categories, QObject* parent = nullptr);
+  ~FindController() override;
+
+  // SearchFindCmd: the dialog, then the search when Find was pressed.
+  void showFindDialog();
+  // SearchSearchAgainCmd: the dialog when there is no text yet, else the search from where the
+  // last one stopped.
+  void searchAgain();
+  // One search with the dialog's values from the search start position.
+  void runSearch();
+  // Finds the first topic from number 1 on whose identifier starts with key (and whose title
+  // holds title), and selects and shows it. False (the not-found flag) when there is none.
+  bool locateTopic(std::string_view key, std::string_view title);
+  // Selects and shows a topic found by a lookup; the next search starts after its row.
+  void showLocatedTopic(TopicNumber n);
+  // A lookup found nothing.
+  void locateMissed() { find_.locateMissed(); }
+
+  void onTopicLoaded() { find_.topicLoaded(); }
+  void onListClosed() { find_.listClosed(); }
+
+  FindState& findState() { return find_; }
+  TFormFind* dialog() const { return dialog_; }
+  void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
+ private:
+  // The hit's position (grid row or character position), or -1.
+  std::int32_t searchTitles(const std::string& pattern);
+  std::int32_t searchCurrentTopic(const std::string& pattern);
+  // Selects the grid row of topic n, switching to all categories first when needed, and shows
+  // the topic.
+  void selectTopic(TopicNumber row, bool switchToAll);
+  void repaintGrid();
+
+  BrowseState& state_;
+  BrowseWidgets widgets_;
+  TopicTextView* view_;
+  BusyIndicator& busy_;
+  MessageService& messages_;
+  GridController& grid_;
+  CategoryController& categories_;
+  FindState find_;
+  TFormFind* dialog_;
+  DialogRunner runDialog_;
+};
+
+}  // namespace qorl::gui

@@ -1,0 +1,301 @@
+// Find and Search Again in the window: the dialog's Find and Cancel, the history, the three
+// scopes, the not-found message and where the next search starts.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextCursor>
+
+#include "core/support/list_builder.h"
+#include "gui/app/status_bar.h"
+#include "gui/browse/category_combo_box.h"
+#include "gui/browse/grid_controller.h"
+#include "gui/browse/topic_text_view.h"
+#include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
+#include "gui/search/find_controller.h"
+#include "gui/search/find_dialog.h"
+#include "gui/support/window_fixture.h"
+
+using namespace qorl;
+using namespace qorl::gui;
+using qorl::test::ListBuilder;
+
+namespace {
+
+// Topic 0 is the preface; 1 to 4 in categories D, V, D, V.
+std::string SampleList() {
+  return ListBuilder()
+      .line("Preface")
+      .topic('D', "21", "INT 21 - DOS KERNEL", "one line, a line and a_line")
+      .topic('V', "10", "INT 10 - VIDEO BIOS caf\x82", "video line")
+      .topic('D', "2101", "INT 21/AH=01h - DOSKEY - DOS MODE", "last line")
+      .topic('V', "1000", "INT 10/AH=00h - SET VIDEO MODE", "mode line")
+      .str();
+}
+
+struct DialogInput {
+  QString text;
+  int scope = 0;
+  bool caseSensitive = false;
+  bool wholeWords = false;
+  bool cancel = false;
+};
+
+}  // namespace
+
+class FindTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<test::ViewerFixture> fixture_;
+  std::unique_ptr<QTemporaryDir> lists_;
+  int dialogShown_ = 0;
+  DialogInput input_;
+
+  TFormMain& window() { return *fixture_->window; }
+  BrowseState& state() { return window().browseState(); }
+  FindController& find() { return window().findController(); }
+  TFormFind& dialog() { return *find().dialog(); }
+  std::vector<test::RecordingMessages::Entry>& messages() { return fixture_->messages.entries; }
+
+  // Find from the dialog with the given values.
+  void findWith(const DialogInput& input) {
+    input_ = input;
+    trigger(Command::SearchFind);
+  }
+  void trigger(Command c) {
+    window().updateCommands();
+    QVERIFY2(window().action(c)->isEnabled(), CommandName(c));
+    window().action(c)->trigger();
+  }
+  void searchAgain() { trigger(Command::SearchSearchAgain); }
+  std::string lastMessage() { return messages().empty() ? std::string() : messages().back().text; }
+  QStringList history() {
+    QStringList items;
+    for (int i = 0; i < dialog().textEdit()->count(); ++i)
+      items << dialog().textEdit()->itemText(i);
+    return items;
+  }
+
+ private slots:
+  void init() {
+    lists_ = std::make_unique<QTemporaryDir>();
+    fixture_ = std::make_unique<test::ViewerFixture>();
+    fixture_->start();
+    window().resize(900, 700);
+    window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    const QString path = lists_->filePath("INTERRUP.LST");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const std::string bytes = SampleList();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
+    window().listController().openList(path.toStdString());
+    dialogShown_ = 0;
+    // The dialog is answered here instead of being run modally.
+    find().setDialogRunner([this](TFormFind& d) {
+      ++dialogShown_;
+      d.setResult(QDialog::Rejected);
+      d.textEdit()->setEditText(input_.text);
+      d.scopeButton(input_.scope)->setChecked(true);
+      d.matchCase()->setChecked(input_.caseSensitive);
+      d.wholeWords()->setChecked(input_.wholeWords);
+      if (input_.cancel)
+        d.reject();
+      else
+        d.findClicked();
+      return d.result() == QDialog::Accepted;
+    });
+  }
+  void cleanup() { fixture_.reset(); }
+
+  void dialogHasItsControls() {
+    QCOMPARE(dialog().windowTitle(), QString("Find"));
+    QVERIFY(dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    for (const char* name : {"FindTextEdit", "FindMatchCase", "FindWholeWords", "SearchInRadio",
+                             "FindButton", "CloseButton"})
+      QVERIFY2(dialog().findChild<QWidget*>(name), name);
+    QCOMPARE(dialog().findChild<QPushButton*>("CloseButton")->text(), QString("Cancel"));
+    QVERIFY(dialog().findChild<QPushButton*>("FindButton")->isDefault());
+    // No scope until the first showing, which picks the first.
+    QVERIFY(!dialog().scopeButton(0)->isChecked());
+    dialog().prepareShow();
+    QVERIFY(dialog().scopeButton(0)->isChecked());
+  }
+
+  void emptyTextDoesNothingAndKeepsTheDialog() {
+    dialog().prepareShow();
+    dialog().setResult(QDialog::Rejected);
+    dialog().findClicked();
+    QCOMPARE(dialog().result(), int(QDialog::Rejected));
+    QVERIFY(find().findState().history().entries().empty());
+    QVERIFY(messages().empty());
+  }
+
+  void enterInTheTextBoxPressesFind() {
+    dialog().prepareShow();
+    dialog().show();
+    QTest::keyClicks(dialog().textEdit()->lineEdit(), "VIDEO");
+    QTest::keyClick(dialog().textEdit()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(dialog().result(), int(QDialog::Accepted));
+    QVERIFY(!dialog().isVisible());
+    QCOMPARE(history(), QStringList({"VIDEO"}));
+  }
+
+  void searchAgainWithoutTextShowsTheDialog() {
+    input_ = {"", 0, false, false, true};
+    searchAgain();
+    QCOMPARE(dialogShown_, 1);
+    QVERIFY(messages().empty());
+  }
+
+  void titleSearchSelectsAndShowsTheTopic() {
+    findWith({"int 10", 0});
+    QCOMPARE(state().currentTopic, 2);
+    QCOMPARE(window().grid()->currentRow(), 2);
+    QCOMPARE(find().findState().startPosition(), 3);
+    searchAgain();
+    QCOMPARE(state().currentTopic, 4);
+    QVERIFY(window().isEnabled());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(window().statusPanels()->panelText(StatusBarPanels::kHintPanel), QString(" "));
+  }
+
+  void caseAndWholeWordOptions() {
+    findWith({"int 10", 0, true});
+    QCOMPARE(lastMessage(), std::string("Search string 'int 10' not found"));
+    QCOMPARE(messages().back().kind, std::string("information"));
+    // Only the first occurrence counts: 'DOS' inside 'DOSKEY' skips topic 3.
+    findWith({"DOS", 0, false, true});
+    QCOMPARE(state().currentTopic, 1);
+    searchAgain();
+    QCOMPARE(lastMessage(), std::string("Search string 'DOS' not found"));
+    QCOMPARE(state().currentTopic, 1);
+  }
+
+  void searchAgainAfterNotFoundStartsOver() {
+    findWith({"VIDEO", 0});
+    QCOMPARE(state().currentTopic, 2);
+    searchAgain();
+    QCOMPARE(state().currentTopic, 4);
+    searchAgain();
+    QCOMPARE(messages().size(), size_t(1));
+    QCOMPARE(find().findState().startPosition(), 0);
+    searchAgain();
+    QCOMPARE(state().currentTopic, 2);
+  }
+
+  void textOutsideTheCodePageMatchesNothing() {
+    findWith({QString::fromUtf8("\u65e5\u672c"), 1});
+    QCOMPARE(lastMessage(), std::string("Search string '\xe6\x97\xa5\xe6\x9c\xac' not found"));
+    // A character of the code page is found by its byte.
+    findWith({QString::fromUtf8("caf\u00e9"), 1});
+    QCOMPARE(messages().size(), size_t(1));
+    QCOMPARE(state().currentTopic, 2);
+  }
+
+  void allCategoriesScopeSwitchesTheSelector() {
+    CategoryComboBox* combo = window().categoryCombo();
+    for (int i = 0; i < combo->count(); ++i)
+      if (combo->entryBytes(i)[0] == 'V') combo->setCurrentIndex(i);
+    QCOMPARE(state().view.count(), 2);
+    findWith({"KERNEL", 0});
+    QCOMPARE(lastMessage(), std::string("Search string 'KERNEL' not found"));
+    findWith({"KERNEL", 1});
+    QCOMPARE(combo->currentIndex(), 0);
+    QVERIFY(state().view.showsAll());
+    QCOMPARE(state().currentTopic, 1);
+    QCOMPARE(window().grid()->currentRow(), 1);
+    QCOMPARE(find().findState().startPosition(), 2);
+  }
+
+  void currentTopicScopeSelectsTheHit() {
+    window().gridController().loadTopic(1);
+    findWith({"line", 2, false, true});
+    TopicTextView* view = window().currentTopic();
+    // "INT 21 - DOS KERNEL\none line, ...": the first whole word 'line' at 24.
+    QCOMPARE(view->textCursor().selectionStart(), 24);
+    QCOMPARE(view->textCursor().selectionEnd(), 28);
+    QCOMPARE(find().findState().startPosition(), 25);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view));
+    searchAgain();
+    QCOMPARE(view->textCursor().selectionStart(), 32);
+    searchAgain();  // 'a_line': the underscore separates words
+    QCOMPARE(view->textCursor().selectionStart(), 43);
+    searchAgain();
+    QCOMPARE(lastMessage(), std::string("Search string 'line' not found"));
+    QCOMPARE(view->textCursor().selectionStart(), 0);
+    QCOMPARE(view->textCursor().selectionEnd(), 0);
+  }
+
+  void currentTopicScopeRestartsInEachShownTopic() {
+    window().gridController().loadTopic(1);
+    findWith({"line", 2});
+    searchAgain();
+    QVERIFY(find().findState().startPosition() > 30);
+    window().gridController().loadTopic(3);
+    QCOMPARE(find().findState().startPosition(), 0);
+    searchAgain();
+    TopicTextView* view = window().currentTopic();
+    QCOMPARE(view->textCursor().selectedText(), QString("line"));
+    QCOMPARE(view->textCursor().selectionStart(), 39);
+  }
+
+  void historyKeepsNineteenMostRecentFirst() {
+    findWith({"VIDEO", 0});
+    findWith({"VIDEO", 0});
+    QCOMPARE(history(), QStringList({"VIDEO"}));
+    findWith({"MODE", 0});
+    findWith({"VIDEO", 0});
+    QCOMPARE(history(), QStringList({"VIDEO", "MODE", "VIDEO"}));
+    for (int i = 0; i < 20; ++i) findWith({QString("t%1").arg(i), 0});
+    QCOMPARE(history().size(), 19);
+    QCOMPARE(history().first(), QString("t19"));
+    QCOMPARE(history().last(), QString("t1"));
+  }
+
+  void cancelPutsTheValuesBack() {
+    findWith({"VIDEO", 1, true, false});
+    input_ = {"changed", 2, false, true, true};
+    trigger(Command::SearchFind);
+    const FindValues& v = find().findState().values();
+    QCOMPARE(v.text, std::string("VIDEO"));
+    QCOMPARE(v.scope, FindScope::AllTitles);
+    QVERIFY(v.caseSensitive);
+    QVERIFY(!v.wholeWords);
+    QCOMPARE(dialog().textEdit()->currentText(), QString("VIDEO"));
+    QVERIFY(dialog().scopeButton(1)->isChecked());
+  }
+
+  void closingTheListResetsTheStart() {
+    findWith({"VIDEO", 0});
+    QVERIFY(find().findState().startPosition() > 0);
+    window().listController().closeList();
+    QCOMPARE(find().findState().startPosition(), 0);
+    window().updateCommands();
+    QVERIFY(!window().action(Command::SearchFind)->isEnabled());
+    QVERIFY(!window().action(Command::SearchSearchAgain)->isEnabled());
+  }
+
+  void locateTopicNeverSelectsTopicZero() {
+    QVERIFY(find().locateTopic("21", ""));
+    QCOMPARE(state().currentTopic, 1);
+    QVERIFY(find().locateTopic("", "set video"));
+    QCOMPARE(state().currentTopic, 4);
+    QVERIFY(!find().locateTopic("", ""));
+    QVERIFY(find().findState().notFound());
+    QCOMPARE(state().currentTopic, 4);
+    QVERIFY(messages().empty());
+  }
+};
+
+QTEST_MAIN(FindTest)
+#include "find_test.moc"
