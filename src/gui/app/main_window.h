@@ -27,12 +27,14 @@ namespace qorl::gui {
 
 class CategoryController;
 class CategoryComboBox;
+class FileDialogs;
 class GridController;
 class HelpWindow;
 class ListController;
 class MainPanel;
 class OpenListMenu;
 class StatusBarPanels;
+class TopicCommands;
 class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
@@ -67,9 +69,13 @@ class TFormMain : public QMainWindow {
   // The folder the Open List menu and its file dialog look in (ends in '/').
   void setListsFolder(const std::string& folder) { listsFolder_ = folder; }
   const std::string& listsFolder() const { return listsFolder_; }
-  // Builds the Open List menu from the lists folder (when the window is first shown).
+  // Builds the Open List menu from the lists folder (when the window is first shown, and
+  // whenever the lists folder or DisplayAllLists changes).
   void buildListMenu();
   OpenListMenu& listMenu() { return *listMenu_; }
+  TopicCommands& topicCommands() { return *topicCommands_; }
+  // Replaces the open and save dialogs (tests); nullptr goes back to the platform's.
+  void setFileDialogs(FileDialogs* dialogs);
 
   // Evaluates every command's enabled, checked and visible state; runs whenever the event loop
   // is about to wait.
@@ -113,7 +119,6 @@ class TFormMain : public QMainWindow {
   void placeToolBars(int firstBand, bool secondBreak);
   void onHeaderSectionResized(int section, int oldSize, int newSize);
   void showHelp();
-  void openOtherList();
 
   MessageService& messages_;
   ConfigRecord config_;
@@ -153,6 +158,7 @@ class TFormMain : public QMainWindow {
   GridController* grid_ = nullptr;
   CategoryController* categories_ = nullptr;
   ListController* list_ = nullptr;
+  TopicCommands* topicCommands_ = nullptr;
 };
 
 }  // namespace qorl::gui
