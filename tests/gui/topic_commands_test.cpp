@@ -235,6 +235,23 @@ class TopicCommandsTest : public QObject {
     QVERIFY(rtf.indexOf("\\b0") > rtf.indexOf("test"));
   }
 
+  void copyKeysInTheViewRunTheCommands() {
+    openSample();
+    show(1);
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    view()->setFocus();
+    window().updateCommands();
+    QTest::keyClick(view(), Qt::Key_A, Qt::ControlModifier);
+    window().updateCommands();
+    QVERIFY(window().action(Command::EditSelectAll)->isChecked());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasFormat("text/rtf"));
+    QCOMPARE(data->text(), FromCp437(DisplayTextOf(topicBytes(1))));
+  }
+
   void printWithoutSelectionPrintsTheWholeTopicInArial() {
     openSample();
     show(1);
