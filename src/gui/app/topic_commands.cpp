@@ -102,8 +102,10 @@ bool TopicCommands::writeTopicFile(const QString& fileName) {
       SaveFormatFor(QFileInfo(fileName).fileName().toStdString()) == SaveFormat::PlainText
           ? PlainTextOf(content.displayText)
           : WriteRtf(content.text, content.spans, RichTextOptionsOf(*view_));
-  // Written beside the target and renamed over it, so a failed save leaves an old file whole.
+  // Written beside the target and renamed over it, so a failed save leaves an old file whole;
+  // straight into the file only where no file can be made beside it.
   QSaveFile file(fileName);
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) {
     messages_.error("Cannot create file \"" + fileName.toStdString() + "\". " +
                     file.errorString().toStdString());
