@@ -214,10 +214,12 @@ class OpenListMenuTest : public QObject {
 
   void updateTopicTitlesRescansAndRewritesTheIndex() {
     struct Case {
-      bool dontUseIndexFile;
+      IndexPolicy policy;
       bool indexRewritten;
     };
-    for (const Case c : {Case{false, true}, Case{true, false}}) {
+    // Use and update; use but never write; never use.
+    for (const Case c :
+         {Case{{false, false}, true}, Case{{true, false}, false}, Case{{false, true}, false}}) {
       QTemporaryDir folder;
       const QString list = write(folder.path(), "SAMPLE.LST");
       TFormMain& w = start(folder.path());
@@ -236,10 +238,12 @@ class OpenListMenuTest : public QObject {
       file.write(bytes);
       file.close();
       std::filesystem::last_write_time(index, std::filesystem::last_write_time(list.toStdString()));
-      w.browseState().options.policy.dontUseIndexFile = c.dontUseIndexFile;
+      w.browseState().options.policy = c.policy;
       w.listController().openList(list.toStdString());
-      QCOMPARE(w.browseState().session.source(), TopicSource::Index);
-      QCOMPARE(w.browseState().topics().title(1), std::string_view("Stale D0"));
+      if (c.policy.readsIndex()) {
+        QCOMPARE(w.browseState().session.source(), TopicSource::Index);
+        QCOMPARE(w.browseState().topics().title(1), std::string_view("Stale D0"));
+      }
 
       w.updateCommands();
       w.action(Command::OptionsUpdateTopicTitles)->trigger();
