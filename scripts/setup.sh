@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   dosbox nasm  # DOSBox runs the list's DOS tools; nasm assembles the DOS test program
+  poppler-utils  # pdftotext and pdfinfo read back the PDF files the print tests write
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -72,7 +72,7 @@ CommandActions CreateCommandActions(QWidget* window) {
   actions[Command::ViewBack]->setEnabled(false);
 
   actions.openListMenu = MakeAction(window, "FileOpenListItem", "&Open List", {}, "Open a list", 0);
-  actions.openOther = MakeAction(window, "FileOpenOtherItem", "&Other...", QKeySequence("Ctrl+O"),
+  actions.openOther = MakeAction(window, "ListOther", "&Other...", QKeySequence("Ctrl+O"),
                                  "Open a list", -1);
   return actions;
 }

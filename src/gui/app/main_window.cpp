@@ -2,7 +2,6 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,6 +24,7 @@
 #include "gui/app/main_panel.h"
 #include "gui/app/open_list_menu.h"
 #include "gui/app/status_bar.h"
+#include "gui/app/topic_commands.h"
 #include "gui/app/zoom_switch.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
@@ -82,6 +82,11 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                              *categories_, this);
   references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_, messages_,
                                         *find_, this);
+  listMenu_ = new OpenListMenu(
+      openListMenu_, actions_.openOther, *list_, state_, this, statusBar_,
+      [this] { return ListMenuSource{listsFolder_, config_.DisplayAllLists}; });
+  topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
+                                     actions_, this);
   connectCommands();
   help_ = new HelpWindow(this);
   configDialog_ = new TFormConfig(messages_, this);
@@ -131,12 +136,7 @@ void TFormMain::buildToolBars() {
   toolBar_->setIconSize(QSize(16, 16));
   toolBar_->setMinimumHeight(26);
   openListMenu_ = new QMenu("&Open List", this);
-  openListMenu_->setObjectName("OpenListMenu");
-  listMenu_ = new OpenListMenu(openListMenu_, actions_.openOther, [this](const std::string& path) {
-    list_->openList(path);
-    listMenu_->checkList(state_.listPath);
-  });
-  listMenu_->build(std::string(), false);
+  openListMenu_->setObjectName("ListMenu");
   actions_.openListMenu->setMenu(openListMenu_);
   openListButton_ = new QToolButton(toolBar_);
   openListButton_->setObjectName("OpenListButton");
@@ -280,38 +280,14 @@ void TFormMain::connectCommands() {
   });
   connect(actions_[Command::OptionsUnzoomTopic], &QAction::triggered, this,
           [this] { zoom_->leave(); });
-  connect(actions_[Command::OptionsUpdateTopicTitles], &QAction::triggered, this, [this] {
-    if (state_.listPath.empty()) return;
-    list_->openList(state_.listPath, true);
-    listMenu_->checkList(state_.listPath);
-  });
+  connect(actions_[Command::OptionsUpdateTopicTitles], &QAction::triggered, listMenu_,
+          &OpenListMenu::updateTopicTitles);
   connect(actions_[Command::ViewPrev], &QAction::triggered, this,
           [this] { grid_->previousTopic(); });
   connect(actions_[Command::ViewNext], &QAction::triggered, this, [this] { grid_->nextTopic(); });
   connect(actions_[Command::HeaderTopicsHeaderDefWidth], &QAction::triggered, this,
           &TFormMain::defaultColumnWidth);
   connect(actions_[Command::HelpHelpIndex], &QAction::triggered, this, &TFormMain::showHelp);
-  connect(actions_[Command::EditCopy], &QAction::triggered, this,
-          [this] { currentTopic_->copy(); });
-  connect(actions_[Command::EditSelectAll], &QAction::triggered, this, [this] {
-    // The check mark follows the selection at the next idle moment.
-    if (currentTopic_->textCursor().selectedText().size() >= currentTopic_->toPlainText().size()) {
-      QTextCursor cursor = currentTopic_->textCursor();
-      cursor.clearSelection();
-      currentTopic_->setTextCursor(cursor);
-    } else {
-      currentTopic_->selectAll();
-    }
-  });
-  connect(actions_.openListMenu, &QAction::triggered, this, [this] {
-    // The tool-bar button: the hint goes before the dialog opens.
-    statusBar_->setPanelText(StatusBarPanels::kHintPanel, QString());
-    statusBar_->repaint();
-    openOtherList();
-  });
-  connect(actions_.openOther, &QAction::triggered, this, &TFormMain::openOtherList);
-  connect(list_, &ListController::listClosed, this,
-          [this] { listMenu_->checkList(std::string()); });
   connect(actions_[Command::SearchFind], &QAction::triggered, find_,
           &FindController::showFindDialog);
   connect(actions_[Command::SearchSearchAgain], &QAction::triggered, find_,
@@ -325,6 +301,8 @@ void TFormMain::connectCommands() {
           &ReferenceController::resolveReference);
   connect(seeAlsoButton_, &QToolButton::clicked, references_,
           &ReferenceController::showSeeAlsoMenu);
+  // The Open List tool-bar button's face.
+  connect(actions_.openListMenu, &QAction::triggered, listMenu_, &OpenListMenu::openFromButton);
 
   connect(gridView_, &TopicsGridView::rowSelected, grid_, &GridController::onRowSelected);
   connect(gridView_, &TopicsGridView::clickReaction, grid_, &GridController::onClickReaction);
@@ -462,18 +440,11 @@ void TFormMain::defaultColumnWidth() {
   mainPanel_->relayout();
 }
 
-void TFormMain::buildListMenu() {
-  listMenu_->build(listsFolder_, config_.DisplayAllLists);
-  listMenu_->checkList(state_.session.isOpen() ? state_.listPath : std::string());
-}
+void TFormMain::buildListMenu() { listMenu_->buildListMenu(); }
 
-void TFormMain::openOtherList() {
-  const QString path =
-      QFileDialog::getOpenFileName(this, "Open a list", QString::fromStdString(listsFolder_),
-                                   "List files (*.lst *.LST);;All files (*)");
-  if (path.isEmpty()) return;
-  list_->openList(path.toStdString());
-  listMenu_->checkList(state_.listPath);
+void TFormMain::setFileDialogs(FileDialogs* dialogs) {
+  listMenu_->setFileDialogs(dialogs);
+  topicCommands_->setFileDialogs(dialogs);
 }
 
 void TFormMain::showHelp() {

@@ -26,20 +26,22 @@ class MessageService;
 
 namespace qorl::gui {
 
-class CategoryController;
 class CategoryComboBox;
+class CategoryController;
+class FileDialogs;
 class FindController;
-class ReferenceController;
-class TopicLoader;
 class GridController;
 class HelpWindow;
 class ListController;
 class MainPanel;
 class OpenListMenu;
+class ReferenceController;
 class StatusBarPanels;
 class TFormAbout;
 class TFormConfig;
 class ToolsMenu;
+class TopicCommands;
+class TopicLoader;
 class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
@@ -74,9 +76,13 @@ class TFormMain : public QMainWindow {
   // The folder the Open List menu and its file dialog look in (ends in '/').
   void setListsFolder(const std::string& folder) { listsFolder_ = folder; }
   const std::string& listsFolder() const { return listsFolder_; }
-  // Builds the Open List menu from the lists folder (when the window is first shown).
+  // Builds the Open List menu from the lists folder (when the window is first shown, and
+  // whenever the lists folder or DisplayAllLists changes).
   void buildListMenu();
   OpenListMenu& listMenu() { return *listMenu_; }
+  TopicCommands& topicCommands() { return *topicCommands_; }
+  // Replaces the open and save dialogs (tests); nullptr goes back to the platform's.
+  void setFileDialogs(FileDialogs* dialogs);
 
   // Evaluates every command's enabled, checked and visible state; runs whenever the event loop
   // is about to wait.
@@ -126,7 +132,6 @@ class TFormMain : public QMainWindow {
   void placeToolBars(int firstBand, bool secondBreak);
   void onHeaderSectionResized(int section, int oldSize, int newSize);
   void showHelp();
-  void openOtherList();
 
   MessageService& messages_;
   ConfigRecord config_;
@@ -173,6 +178,7 @@ class TFormMain : public QMainWindow {
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
   ReferenceController* references_ = nullptr;
+  TopicCommands* topicCommands_ = nullptr;
 };
 
 }  // namespace qorl::gui

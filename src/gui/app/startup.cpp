@@ -130,7 +130,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   const std::string startupList = window->config().DefStartupList;
   if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error)) {
     window->listController().openList(startupList);
-    window->listMenu().checkList(window->browseState().listPath);
+    window->listMenu().checkListInMenu(window->browseState().listPath);
   }
   return window;
 }
