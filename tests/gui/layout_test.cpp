@@ -126,6 +126,30 @@ class LayoutTest : public QObject {
     QVERIFY(!w.mainPanel()->zoomed());
   }
 
+  void columnOneTakesTheRestAfterTheLayoutSettles() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.resize(1000, 700);
+    QApplication::processEvents();
+    TopicsGridView* grid = w.grid();
+    QVERIFY(grid->width() > 600);
+    QCOMPARE(grid->columnWidth(1), grid->width() - grid->columnWidth(0) - 2);
+    w.resize(700, 500);
+    QApplication::processEvents();
+    QCOMPARE(grid->columnWidth(1), grid->width() - grid->columnWidth(0) - 2);
+  }
+
+  void topicHeaderStaysAtTheTopWithoutATopic() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    w.resize(800, 600);
+    QApplication::processEvents();
+    auto* header = w.findChild<QWidget*>("PanelCurrentTopicHeader");
+    QVERIFY(header != nullptr);
+    QVERIFY(!w.currentTopic()->isVisible());
+    QVERIFY(header->y() <= 2);
+  }
+
   void columnWidths() {
     test::ViewerFixture f;
     TFormMain& w = f.start();

@@ -82,9 +82,10 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                              *categories_, this);
   references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_, messages_,
                                         *find_, this);
-  listMenu_ = new OpenListMenu(
-      openListMenu_, actions_.openOther, *list_, state_, this, statusBar_,
-      [this] { return ListMenuSource{listsFolder_, config_.DisplayAllLists}; });
+  listMenu_ =
+      new OpenListMenu(openListMenu_, actions_.openOther, *list_, state_, this, statusBar_, [this] {
+        return ListMenuSource{listsFolder_, config_.DisplayAllLists};
+      });
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
@@ -228,6 +229,8 @@ void TFormMain::buildPanels() {
   topicMenu->addAction(actions_[Command::FilePrint]);
   topicLayout->addWidget(panelCurrentTopicHeader_);
   topicLayout->addWidget(currentTopic_, 1);
+  // Keeps the header line at the top while no topic is on view.
+  topicLayout->addStretch(0);
 
   mainPanel_->setPanels(panelTopics_, panelCurrentTopic_);
   gridView_->addAction(actions_[Command::HeaderTopicsHeaderDefWidth]);
@@ -313,6 +316,8 @@ void TFormMain::connectCommands() {
   connect(gridView_->horizontalHeader(), &QHeaderView::sectionResized, this,
           &TFormMain::onHeaderSectionResized);
   connect(mainPanel_, &MainPanel::laidOut, this, &TFormMain::fitColumns);
+  // The grid fills the topics panel: when the panel changes size, column 1 takes the rest.
+  connect(gridView_, &TopicsGridView::resized, this, &TFormMain::fitColumns);
 }
 
 void TFormMain::applyScale(double dpi) {
@@ -440,7 +445,9 @@ void TFormMain::defaultColumnWidth() {
   mainPanel_->relayout();
 }
 
-void TFormMain::buildListMenu() { listMenu_->buildListMenu(); }
+void TFormMain::buildListMenu() {
+  listMenu_->buildListMenu();
+}
 
 void TFormMain::setFileDialogs(FileDialogs* dialogs) {
   listMenu_->setFileDialogs(dialogs);

@@ -109,6 +109,11 @@ void TopicsGridView::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+void TopicsGridView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  emit resized();
+}
+
 void TopicsGridView::focusOutEvent(QFocusEvent* event) {
   QTableView::focusOutEvent(event);
   viewport()->repaint();

@@ -34,9 +34,12 @@ class TopicsGridView : public QTableView {
   void rowSelected(int row);
   void clickReaction();
   void topicActivated();
+  // The grid changed size; column 1 is refitted to the new width.
+  void resized();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
