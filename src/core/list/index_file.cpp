@@ -141,6 +141,7 @@ std::string FormatIndex(const TopicTable& table) {
 
 bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp) {
   const std::string bytes = FormatIndex(table);
+  if (bytes.find('\0') != std::string::npos) return false;
   const std::string temporary = TemporaryPathBeside(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
