@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QMenu>
 #include <QProgressBar>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -162,9 +163,17 @@ class LayoutTest : public QObject {
     w.action(Command::HeaderTopicsHeaderDefWidth)->trigger();
     QCOMPARE(grid->columnWidth(0), 140);
     QCOMPARE(grid->columnWidth(1), grid->width() - 140 - 2);
-    QVERIFY(grid->actions().contains(w.action(Command::HeaderTopicsHeaderDefWidth)));
-    QVERIFY(grid->horizontalHeader()->actions().contains(
-        w.action(Command::HeaderTopicsHeaderDefWidth)));
+    // The grid's and the header's context menu.
+    auto* menu = w.findChild<QMenu*>("PopupMenuTopics");
+    QVERIFY(menu);
+    QCOMPARE(menu->actions(), QList<QAction*>{w.action(Command::HeaderTopicsHeaderDefWidth)});
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(grid),
+                                    static_cast<QAbstractItemView*>(grid->horizontalHeader())}) {
+      QCOMPARE(view->contextMenuPolicy(), Qt::CustomContextMenu);
+      emit view->customContextMenuRequested(QPoint(5, 5));
+      QTRY_VERIFY(menu->isVisible());
+      menu->hide();
+    }
     QCOMPARE(w.currentConfig().TopicsColWidth, 140);
   }
 

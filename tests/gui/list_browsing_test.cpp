@@ -1,6 +1,7 @@
 // Opening and closing a list in the window, the category selector, and the grid's selection,
 // click and key rules.
 
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include <QToolButton>
 
 #include "core/browse/categories.h"
+#include "core/list/file_stamp.h"
 #include "gui/app/main_panel.h"
 #include "gui/app/status_bar.h"
 #include "gui/app/zoom_switch.h"
@@ -108,6 +110,28 @@ class ListBrowsingTest : public QObject {
     QCOMPARE(fixture_->messages.entries[0].text, std::string("Unable to find \"NOPE.LST\" !"));
     QCOMPARE(window().windowTitle(), QString("Qorl Viewer - SAMPLE.LST"));
     QCOMPARE(window().grid()->model()->rowCount(), 21);
+  }
+
+  void emptyCurrentIndexEndsWithUnableToOpen() {
+    // An index without lines that carries the list's stamp gives no category to select.
+    const std::string list = WriteList(lists_.path(), "EMPTYIDX.LST", MixedTopics(1)).toStdString();
+    const std::string index = (lists_.path() + "/EMPTYIDX.qorlv").toStdString();
+    QFile(QString::fromStdString(index)).open(QIODevice::WriteOnly);
+    QVERIFY(ApplyFileStamp(index, *ReadFileStamp(list)));
+    window().listController().openList(list);
+    QCOMPARE(fixture_->messages.entries.size(), size_t(1));
+    QCOMPARE(fixture_->messages.entries[0].kind, std::string("information"));
+    QCOMPARE(fixture_->messages.entries[0].text, "Unable to open \"" + list + "\" !");
+    QCOMPARE(window().categoryCombo()->count(), 0);
+    QVERIFY(!window().categoryCombo()->isEnabled());
+    QCOMPARE(window().grid()->model()->rowCount(), 1);
+    QVERIFY(panel(0).isEmpty());
+    QVERIFY(!enabled(Command::FileClose));
+    QVERIFY(enabled(Command::SearchFind));
+    QVERIFY(!enabled(Command::ViewNext));
+    clickRow(0);
+    QTest::keyClick(window().grid(), Qt::Key_Return);
+    QCOMPARE(window().browseState().currentTopic, -1);
   }
 
   void categoriesAreSortedWithAllCategoriesOnTop() {

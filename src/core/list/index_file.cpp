@@ -141,6 +141,7 @@ std::string FormatIndex(const TopicTable& table) {
 
 bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp) {
   const std::string bytes = FormatIndex(table);
+  if (bytes.find('\0') != std::string::npos) return false;
   const std::string temporary = TemporaryPathBeside(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -184,6 +185,9 @@ IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& b
   const LineCount lines = CountLines(bytes);
   const std::size_t count = lines.lines;
   if (count > static_cast<std::size_t>(INT32_MAX)) return IndexLoad::Damaged;
+  // Every line holds at least nine bytes besides its line end (see below), so fewer bytes mean a
+  // damaged index, refused before room is reserved for all its lines.
+  if (count > bytes.size() / 9) return IndexLoad::Damaged;
   // Every line holds at least nine bytes that are not names: five field marks, 0x18, the
   // category character and one digit each for offset and length.
   table.reserve(count, bytes.size() - std::min(bytes.size(), 9 * count));

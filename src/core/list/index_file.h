@@ -18,7 +18,8 @@ std::string FormatIndex(const TopicTable& table);
 
 // Writes the table's index to path through a temporary file in the same folder that is then
 // renamed over the old index, and gives it the list's stamp and read-only attribute. False when
-// the index could not be written (a failure to copy the stamp alone is not reported).
+// the index could not be written (a failure to copy the stamp alone is not reported), and also
+// when a name holds a byte 0: reading stops at that byte, so such an index would lose topics.
 bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp);
 
 enum class IndexLoad {

@@ -1,5 +1,7 @@
 #include "core/list/list_session.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "core/list/ascii.h"
@@ -22,6 +24,15 @@ bool HasLstExtension(std::string_view path) {
   const std::string_view name = FileNameOf(path);
   const auto dot = name.rfind('.');
   return dot != std::string_view::npos && AsciiUpper(name.substr(dot)) == ".LST";
+}
+
+// A file whose name ends in the index extension names itself as its index (or names a file that
+// is the same on a case-blind file system). Such a file is never read as, or replaced by, its
+// index.
+bool IsOwnIndex(const std::string& listPath, const std::string& indexPath) {
+  if (listPath == indexPath) return true;
+  std::error_code error;
+  return std::filesystem::equivalent(listPath, indexPath, error) && !error;
 }
 
 }  // namespace
@@ -55,14 +66,21 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
     return OpenOutcome::NotFound;
   }
   close();
+  // A device or pipe could be read without end (or wait for ever); only plain files are lists.
+  std::error_code statusError;
+  if (!std::filesystem::is_regular_file(path, statusError)) {
+    ShowError(messages, kErrorLoadList);
+    return OpenOutcome::LoadFailed;
+  }
   listPath_ = path;
   parseTopics_ = !options.onlyParseLst || HasLstExtension(path);
   indexPath_ = IndexPathOf(path);
   stamp_ = *stamp;
   const std::string fileName(FileNameOf(path));
 
+  const bool ownIndex = IsOwnIndex(path, indexPath_);
   bool loaded = false;
-  if (options.policy.readsIndex() && !options.rescan) {
+  if (options.policy.readsIndex() && !options.rescan && !ownIndex) {
     const std::optional<FileStamp> indexStamp = ReadFileStamp(indexPath_);
     if (indexStamp && indexStamp->dosDateTime == stamp_.dosDateTime) {
       BusyScope scope(busy, "Loading topics of " + fileName + "...",
@@ -74,7 +92,7 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
   }
 
   if (!loaded) {
-    const bool writeIndex = options.policy.writesIndex();
+    const bool writeIndex = options.policy.writesIndex() && !ownIndex;
     const std::string hint = writeIndex ? "Creating new indexfile for " + fileName + "..."
                                         : "Loading topics from " + fileName + "...";
     BusyScope scope(busy, hint, BusyOptions{true, true, true});
@@ -114,9 +132,16 @@ ReadTopicResult ListSession::readTopic(TopicNumber n, std::string& out) const {
   if (record.offset < 0 || record.length < 0) return ReadTopicResult::Failed;
   std::ifstream& stream = held_->stream;
   stream.clear();
+  // An index may name any range; only the bytes the file holds are read, so a huge length does
+  // not claim memory for bytes that are not there.
+  if (!stream.seekg(0, std::ios::end)) return ReadTopicResult::Failed;
+  const std::streamoff fileSize = stream.tellg();
+  if (fileSize < 0) return ReadTopicResult::Failed;
+  const std::streamoff length =
+      std::clamp<std::streamoff>(fileSize - record.offset, 0, record.length);
   if (!stream.seekg(record.offset)) return ReadTopicResult::Failed;
-  out.resize(static_cast<std::size_t>(record.length));
-  stream.read(out.data(), record.length);
+  out.resize(static_cast<std::size_t>(length));
+  stream.read(out.data(), length);
   if (stream.bad()) {
     out.clear();
     stream.clear();

@@ -233,8 +233,18 @@ void TFormMain::buildPanels() {
   topicLayout->addStretch(0);
 
   mainPanel_->setPanels(panelTopics_, panelCurrentTopic_);
-  gridView_->addAction(actions_[Command::HeaderTopicsHeaderDefWidth]);
-  gridView_->horizontalHeader()->addAction(actions_[Command::HeaderTopicsHeaderDefWidth]);
+  // The grid and its header share one context menu.
+  auto* topicsMenu = new QMenu(this);
+  topicsMenu->setObjectName("PopupMenuTopics");
+  topicsMenu->addAction(actions_[Command::HeaderTopicsHeaderDefWidth]);
+  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(gridView_),
+                                  static_cast<QAbstractItemView*>(gridView_->horizontalHeader())}) {
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, topicsMenu,
+            [topicsMenu, view](const QPoint& at) {
+              topicsMenu->popup(view->viewport()->mapToGlobal(at));
+            });
+  }
 }
 
 void TFormMain::buildMenus() {

@@ -33,8 +33,6 @@ TopicsGridView::TopicsGridView(QWidget* parent)
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
   header->setMinimumSectionSize(1);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-  header->setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(this, &QAbstractItemView::clicked, this, [this] { emit clickReaction(); });
   connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit topicActivated(); });
 }

@@ -124,6 +124,10 @@ TEST(IndexFile, DamagedLinesAreRejected) {
     EXPECT_EQ(ParseIndex(bytes, table, busy), IndexLoad::Damaged);
     EXPECT_TRUE(table.empty());
   }
+  // Millions of empty lines are refused before room is claimed for them.
+  TopicTable table;
+  EXPECT_EQ(ParseIndex(std::string(4'000'000, '\r'), table, busy), IndexLoad::Damaged);
+  EXPECT_LT(table.memoryBytes(), std::size_t{1} << 20);
 }
 
 TEST(IndexFile, ProgressOnlyForLargeIndexes) {

@@ -175,6 +175,49 @@ TEST_F(ListSessionTest, DamagedIndexIsStale) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(ListSessionTest, FileThatIsItsOwnIndexIsScannedAndNeverOverwritten) {
+  // "X.qorlv" opened as a list names itself as its index. Reading it as one would mistake it
+  // for its own index; writing one would replace the user's file.
+  const std::string notAnIndex = kWorkedList + "not index lines\r\n";
+  const std::string list = writeList("NOTES.qorlv", notAnIndex);
+  ASSERT_EQ(open(list, Use(), false, false), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.topics().count(), 3);
+  EXPECT_EQ(test::ReadBytes(list), notAnIndex);
+  EXPECT_TRUE(messages.empty());
+
+  // A real index file opened as a list is scanned too, and stays as it was.
+  const std::string index = writeList("OTHER.qorlv", kWorkedIndex);
+  ASSERT_EQ(open(index, Use()), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(test::ReadBytes(index), kWorkedIndex);
+}
+
+TEST_F(ListSessionTest, NameWithAByteZeroGetsNoIndexThatWouldCutTheList) {
+  // Reading an index stops at a byte 0, so an index of this list would drop its last topic.
+  const std::string list = writeList(
+      "MSR.LST",
+      ListBuilder().topic('M', "0001", std::string("a\0b", 3)).topic('M', "0002", "second").str());
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Unable to create indexfile !"}));
+  EXPECT_FALSE(std::filesystem::exists(session.indexPath()));
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  ASSERT_EQ(session.topics().count(), 2);
+  EXPECT_EQ(session.topics().title(0), std::string_view("a\0b", 3));
+}
+
+TEST_F(ListSessionTest, DeviceIsNoListAndClosesTheOpenOne) {
+  if (!std::filesystem::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero on this system";
+  const std::string list = writeList("BIBLIO.LST", kWorkedList);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  // Without the check, /dev/zero would be read until memory runs out.
+  EXPECT_EQ(open("/dev/zero"), OpenOutcome::LoadFailed);
+  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Unable to load list !"}));
+  EXPECT_FALSE(session.isOpen());
+  EXPECT_TRUE(session.topics().empty());
+}
+
 TEST_F(ListSessionTest, EmptyCurrentIndexGivesAnEmptyTable) {
   const std::string list = writeList("SMM.LST", kWorkedList);
   writeIndex("SMM.qorlv", "");
@@ -272,6 +315,16 @@ TEST_F(ListSessionTest, ReadTopicBounds) {
   EXPECT_EQ(text, "");
   EXPECT_EQ(session.readTopic(2, text), ReadTopicResult::Failed);
   EXPECT_EQ(session.readTopic(-1, text), ReadTopicResult::Failed);
+  // A length far beyond the file reads what is there without claiming memory for the rest.
+  writeIndex("OPCODES.qorlv",
+             "A\x14"
+             "D\x15"
+             "150\x16"
+             "2147483647\x17\x18\x1F\r\n");
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);
+  EXPECT_EQ(text, kWorkedList.substr(150));
+  EXPECT_LT(text.capacity(), std::size_t{1} << 20);
   // Earlier reads past the end do not spoil later ones.
   ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);
   EXPECT_EQ(text.size(), kWorkedList.size() - 150);
