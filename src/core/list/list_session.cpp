@@ -1,5 +1,6 @@
 #include "core/list/list_session.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "core/list/ascii.h"
@@ -114,9 +115,15 @@ ReadTopicResult ListSession::readTopic(TopicNumber n, std::string& out) const {
   if (record.offset < 0 || record.length < 0) return ReadTopicResult::Failed;
   std::ifstream& stream = held_->stream;
   stream.clear();
+  // Only the bytes the file holds are reserved: a damaged index may claim any length.
+  if (!stream.seekg(0, std::ios::end)) return ReadTopicResult::Failed;
+  const std::streamoff size = stream.tellg();
+  if (size < 0) return ReadTopicResult::Failed;
+  const std::streamoff available = std::max<std::streamoff>(0, size - record.offset);
+  const std::streamoff length = std::min<std::streamoff>(record.length, available);
   if (!stream.seekg(record.offset)) return ReadTopicResult::Failed;
-  out.resize(static_cast<std::size_t>(record.length));
-  stream.read(out.data(), record.length);
+  out.resize(static_cast<std::size_t>(length));
+  stream.read(out.data(), length);
   if (stream.bad()) {
     out.clear();
     stream.clear();
