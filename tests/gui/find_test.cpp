@@ -153,6 +153,17 @@ class FindTest : public QObject {
     QCOMPARE(history(), QStringList({"VIDEO"}));
   }
 
+  void typedTextIsSearchedAsTyped() {
+    // A text typed in the box is not completed from the history.
+    findWith({"VIDEO MODE", 0});
+    dialog().prepareShow();
+    dialog().show();
+    QTest::keyClicks(dialog().textEdit()->lineEdit(), "video");
+    QTest::keyClick(dialog().textEdit()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(dialog().result(), int(QDialog::Accepted));
+    QCOMPARE(history(), QStringList({"video", "VIDEO MODE"}));
+  }
+
   void searchAgainWithoutTextShowsTheDialog() {
     input_ = {"", 0, false, false, true};
     searchAgain();
