@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "core/support/list_builder.h"
+#include "gui/app/message_box_service.h"
 #include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
@@ -148,6 +151,17 @@ class FindTest : public QObject {
     QCOMPARE(dialog().result(), int(QDialog::Accepted));
     QVERIFY(!dialog().isVisible());
     QCOMPARE(history(), QStringList({"VIDEO"}));
+  }
+
+  void typedTextIsSearchedAsTyped() {
+    // A text typed in the box is not completed from the history.
+    findWith({"VIDEO MODE", 0});
+    dialog().prepareShow();
+    dialog().show();
+    QTest::keyClicks(dialog().textEdit()->lineEdit(), "video");
+    QTest::keyClick(dialog().textEdit()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(dialog().result(), int(QDialog::Accepted));
+    QCOMPARE(history(), QStringList({"video", "VIDEO MODE"}));
   }
 
   void searchAgainWithoutTextShowsTheDialog() {
@@ -294,6 +308,24 @@ class FindTest : public QObject {
     QVERIFY(find().findState().notFound());
     QCOMPARE(state().currentTopic, 4);
     QVERIFY(messages().empty());
+  }
+
+  void notFoundMessageShowsTheTextAsTyped() {
+    // The message box of the running viewer, not the recording one: a search text that looks
+    // like markup must be shown as typed.
+    const std::string text = SearchNotFoundMessage("<b>INT</b>");
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      shown = box->text();
+      format = box->textFormat();
+      box->accept();
+    });
+    MessageBoxService(&window()).information(text);
+    QCOMPARE(shown, QString::fromStdString(text));
+    QCOMPARE(format, Qt::PlainText);
   }
 };
 

@@ -382,6 +382,14 @@ class TopicTextTest : public QObject {
     QCOMPARE(state().currentTopic, 1);
     QVERIFY(messages().empty());
   }
+
+  void identifierIsShownAsText() {
+    open("INTERRUP.LST", ListBuilder().topic('D', "<b>21</b>", "LOOKS LIKE MARKUP").str());
+    load(1);
+    auto* label = window().findChild<QLabel*>("LabelCurrentTopicID");
+    QCOMPARE(label->text(), QString("<b>21</b>"));
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+  }
 };
 
 QTEST_MAIN(TopicTextTest)

@@ -212,6 +212,8 @@ void TFormMain::buildPanels() {
   auto* topicCaption = new QLabel("Topic:", panelCurrentTopicHeader_);
   currentTopicLabel_ = new QLabel(panelCurrentTopicHeader_);
   currentTopicLabel_->setObjectName("LabelCurrentTopicID");
+  // An identifier is the list's text, never markup.
+  currentTopicLabel_->setTextFormat(Qt::PlainText);
   currentTopicLabel_->setStatusTip("Current topic");
   currentTopicLabel_->setToolTip("Current topic");
   headerLayout->addWidget(seeAlsoButton_);

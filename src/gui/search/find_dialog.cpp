@@ -27,6 +27,8 @@ TFormFind::TFormFind(FindState& state, QWidget* parent)
   text_->setObjectName("FindTextEdit");
   text_->setEditable(true);
   text_->setInsertPolicy(QComboBox::NoInsert);
+  // The text is searched as typed: no completion from the history.
+  text_->setCompleter(nullptr);
   text_->setMinimumWidth(260);
   auto* textLayout = new QVBoxLayout(textGroup);
   textLayout->addWidget(text_);
