@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFont>
 #include <QScreen>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -89,8 +90,12 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
       hive, major, ScreenSize{screenRect.width(), screenRect.height()}, messages);
 
   auto window = std::make_unique<TFormMain>(messages);
-  window->setGeometry(placement.rect.left, placement.rect.top, placement.rect.width(),
-                      placement.rect.height());
+  // As the system does for any window, the size is kept within the desktop's, so that a stored
+  // rectangle far larger than the screens still gives a window that can be shown and painted.
+  const QSize desktop = screen ? screen->virtualSize() : screenRect.size();
+  window->setGeometry(placement.rect.left, placement.rect.top,
+                      std::min(placement.rect.width(), desktop.width()),
+                      std::min(placement.rect.height(), desktop.height()));
   if (placement.maximized()) window->setWindowState(Qt::WindowMaximized);
 
   // Phase B.
