@@ -135,7 +135,9 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   const std::string startupList = window->config().DefStartupList;
   if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error)) {
     window->listController().openList(startupList);
-    window->listMenu().checkListInMenu(window->browseState().listPath);
+    // The start-up list's entry is checked even when the list could not be opened, as a
+    // clicked entry is.
+    window->listMenu().checkListInMenu(startupList);
   }
   return window;
 }
