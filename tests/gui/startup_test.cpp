@@ -264,6 +264,28 @@ class StartupTest : public QObject {
     QCOMPARE(combo->entryBytes(2), std::string("A Unknown"));
   }
 
+  void absurdStoredValuesStartAndCloseSafely() {
+    test::ViewerFixture f;
+    ConfigRecord config;
+    config.topicFontSize = 2000000000;
+    config.TopicsColWidth = -100;
+    config.TopicsHeightPerc = 1e300;
+    config.DefStartupList =
+        test::WriteList(lists_.path(), "HUGE.LST", test::MixedTopics(3)).toStdString();
+    LayoutState layout;
+    layout.toolBarCategoriesWidth = -5;
+    layout.firstBandId = 7;
+    f.store(config, normalPlacement(-2000000000, 0, 2000000000, 2000000000), layout);
+    TFormMain& w = f.start();
+    // The window is no larger than the desktop, however large the stored rectangle.
+    const QSize desktop = w.screen()->virtualSize();
+    QVERIFY(w.width() <= desktop.width());
+    QVERIFY(w.height() <= desktop.height());
+    QVERIFY(w.browseState().session.topics().count() > 0);
+    QVERIFY(w.close());
+    QCOMPARE(f.storedConfig().topicFontSize, 2000000000);
+  }
+
   void scalingAt120PixelsPerInch() {
     test::ViewerFixture f;
     TFormMain& w = f.start({}, 120);

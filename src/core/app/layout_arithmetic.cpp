@@ -1,10 +1,17 @@
 #include "core/app/layout_arithmetic.h"
 
 #include <cmath>
+#include <limits>
 
 namespace qorl {
 
 int RoundHalfEven(double value) {
+  // Stored settings may hold any number: results beyond the int range saturate.
+  constexpr double kLowest = std::numeric_limits<int>::min();
+  constexpr double kHighest = std::numeric_limits<int>::max();
+  if (std::isnan(value)) return 0;
+  if (value <= kLowest) return std::numeric_limits<int>::min();
+  if (value >= kHighest) return std::numeric_limits<int>::max();
   const double floor = std::floor(value);
   const double fraction = value - floor;
   double result = floor;

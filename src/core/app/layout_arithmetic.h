@@ -65,7 +65,7 @@ inline int CategoryItemHeight(double dpi) {
 
 // Row height of the topics grid for a font of pointSize points.
 inline int GridRowHeight(int pointSize, double dpi) {
-  return ScaleForScreen(pointSize, dpi) + kGridRowExtraHeight;
+  return RoundHalfEven(static_cast<double>(ScaleForScreen(pointSize, dpi)) + kGridRowExtraHeight);
 }
 
 }  // namespace qorl

@@ -79,6 +79,21 @@ std::string ListFolderPath(const std::string& listsFolder, const std::string& na
   return path + name;
 }
 
+bool SameExistingFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  const bool same = std::filesystem::equivalent(a, b, ec);
+  return !ec && same;
+}
+
+std::string ListEntryPath(
+    const std::string& listsFolder, const ListMenuEntry& entry,
+    const std::function<bool(const std::string&, const std::string&)>& sameFile) {
+  const std::string real = ListFolderPath(listsFolder, entry.fileName);
+  if (entry.caption == entry.fileName) return real;
+  const std::string asShown = ListFolderPath(listsFolder, entry.caption);
+  return sameFile(asShown, real) ? asShown : real;
+}
+
 ListMenuContents BuildListMenu(const std::vector<std::string>& directoryNames,
                                bool displayAllLists) {
   std::vector<std::string> names;

@@ -6,6 +6,7 @@
 // Names are the file system's bytes. Comparisons that ignore case fold only the letters a to z.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,10 +62,16 @@ char ListEntryShortcutKey(const std::string& fileName);
 // Joins the lists folder and a name, adding the platform's separator when the folder lacks one.
 std::string ListFolderPath(const std::string& listsFolder, const std::string& name);
 
-// The file an entry opens: lists folder + the entry's real file name.
-inline std::string ListEntryPath(const std::string& listsFolder, const ListMenuEntry& entry) {
-  return ListFolderPath(listsFolder, entry.fileName);
-}
+// Whether two paths name one and the same existing file.
+bool SameExistingFile(const std::string& a, const std::string& b);
+
+// The file an entry opens: lists folder + the entry's caption, so that the list path (and with
+// it the window caption and a remembered start-up list) reads as the menu does. Where the file
+// system tells the cases apart and the caption does not find the very same file, the entry's
+// real file name is used instead.
+std::string ListEntryPath(
+    const std::string& listsFolder, const ListMenuEntry& entry,
+    const std::function<bool(const std::string&, const std::string&)>& sameFile = SameExistingFile);
 
 // Which item of the radio group to check for the list at path.
 struct ListMenuCheck {

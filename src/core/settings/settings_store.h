@@ -10,7 +10,9 @@
 // absent; reading goes on with the next value. A value that cannot be written is reported
 // ("Failed to set data for '...'", once per save) and the remaining values are still written.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -86,9 +88,18 @@ struct WindowRect {
   std::int32_t top = 0;
   std::int32_t right = 0;
   std::int32_t bottom = 0;
-  std::int32_t width() const { return right - left; }
-  std::int32_t height() const { return bottom - top; }
+  // Stored edges are taken as they are, so the difference is computed without overflow and
+  // saturates at the 32-bit range.
+  std::int32_t width() const { return Span(left, right); }
+  std::int32_t height() const { return Span(top, bottom); }
   bool operator==(const WindowRect&) const = default;
+
+ private:
+  static std::int32_t Span(std::int32_t from, std::int32_t to) {
+    const std::int64_t span = std::int64_t{to} - from;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        span, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  }
 };
 
 // Stored WindowState values.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFont>
 #include <QScreen>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -89,8 +90,12 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
       hive, major, ScreenSize{screenRect.width(), screenRect.height()}, messages);
 
   auto window = std::make_unique<TFormMain>(messages);
-  window->setGeometry(placement.rect.left, placement.rect.top, placement.rect.width(),
-                      placement.rect.height());
+  // As the system does for any window, the size is kept within the desktop's, so that a stored
+  // rectangle far larger than the screens still gives a window that can be shown and painted.
+  const QSize desktop = screen ? screen->virtualSize() : screenRect.size();
+  window->setGeometry(placement.rect.left, placement.rect.top,
+                      std::min(placement.rect.width(), desktop.width()),
+                      std::min(placement.rect.height(), desktop.height()));
   if (placement.maximized()) window->setWindowState(Qt::WindowMaximized);
 
   // Phase B.
@@ -130,7 +135,9 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   const std::string startupList = window->config().DefStartupList;
   if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error)) {
     window->listController().openList(startupList);
-    window->listMenu().checkListInMenu(window->browseState().listPath);
+    // The start-up list's entry is checked even when the list could not be opened, as a
+    // clicked entry is.
+    window->listMenu().checkListInMenu(startupList);
   }
   return window;
 }

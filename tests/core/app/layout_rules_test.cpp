@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/app/enabling_rules.h"
 #include "core/app/layout_arithmetic.h"
 
@@ -39,6 +41,12 @@ TEST(LayoutArithmetic, ScalingRoundsHalvesToEven) {
   EXPECT_EQ(CategoryItemHeight(96), 15);
   EXPECT_EQ(CategoryItemHeight(120), 19);
   EXPECT_EQ(GridRowHeight(8, 96), 17);
+}
+
+TEST(LayoutArithmetic, AbsurdStoredValuesSaturateInsteadOfWrapping) {
+  EXPECT_EQ(TopicsPanelHeight(500, 1e300), 457);
+  EXPECT_EQ(TopicsPanelHeight(500, -1e300), 40);
+  EXPECT_EQ(GridRowHeight(std::numeric_limits<int>::max(), 120), std::numeric_limits<int>::max());
 }
 
 TEST(EnablingRules, NoListNamed) {

@@ -110,6 +110,10 @@ TEST(ListMenu, CheckMarkComparesFolderAndCaptionInCapitals) {
   EXPECT_EQ(CheckedEntryFor("/data/lists/PORTS.LST", "/data/lists", menu.entries).kind,
             Kind::Entry);
   EXPECT_EQ(ListEntryPath(folder, menu.entries[1]), "/data/lists/ports.lst");
+  // Where the caption's spelling finds the same file (a file system blind to case), the entry
+  // opens the list under its caption.
+  const auto sameFile = [](const std::string&, const std::string&) { return true; };
+  EXPECT_EQ(ListEntryPath(folder, menu.entries[1], sameFile), "/data/lists/Ports.lst");
 }
 
 class ListMenuFolder : public ::testing::Test {

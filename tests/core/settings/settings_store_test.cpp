@@ -188,6 +188,10 @@ TEST_F(SettingsStoreTest, EdgesBeyondASmallerScreenArePulledBack) {
   EXPECT_EQ(LoadWindowPlacement(hive, 2, kScreen, messages).rect,
             (WindowRect{974, 100, 1100, 800}));
   EXPECT_TRUE(messages.empty());
+  // Edges far apart give the largest size instead of a wrapped-around negative one.
+  const WindowRect wide{-2000000000, 2000000000, 2000000000, -2000000000};
+  EXPECT_EQ(wide.width(), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(wide.height(), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(SettingsStoreTest, MinimizedAndOtherStatesStartNormalAtTheStoredRectangle) {
