@@ -136,4 +136,6 @@ void TopicsGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
   horizontalScrollBar()->setValue(0);
 }
 
+void TopicsGridView::keyboardSearch(const QString& /*search*/) {}
+
 }  // namespace qorl::gui
