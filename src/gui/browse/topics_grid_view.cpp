@@ -68,6 +68,8 @@ void TopicsGridView::navigate(GridKey key) {
 
 void TopicsGridView::applyFont(const QFont& font, double dpi) {
   setFont(font);
+  // Only the cells take the topic font; the header keeps the window's font.
+  horizontalHeader()->setFont(parentWidget() ? parentWidget()->font() : QFont());
   const int height = GridRowHeight(font.pointSize(), dpi);
   verticalHeader()->setMinimumSectionSize(1);
   if (verticalHeader()->defaultSectionSize() != height)
