@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -216,6 +217,7 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(window().currentTopic()->font().family(), QString("Courier New"));
     QCOMPARE(window().currentTopic()->font().pointSize(), 8);
     QCOMPARE(window().grid()->font().family(), QString("Courier New"));
+    QCOMPARE(window().grid()->horizontalHeader()->font().family(), window().font().family());
     QCOMPARE(window().browseState().currentTopic, 1);  // the same topic shown again
     QCOMPARE(window().currentConfig().topicFontName, std::string("Courier New"));
     dialog().prepareShowing();

@@ -248,6 +248,12 @@ class ListBrowsingTest : public QObject {
     QTest::keyClick(grid, Qt::Key_Up);
     QCOMPARE(grid->currentRow(), 0);
     QVERIFY(!enabled(Command::ViewPrev));
+    // Letters do not jump to a row whose identifier starts with them.
+    const QString id = grid->model()->index(5, 0).data().toString();
+    QVERIFY(!id.isEmpty());
+    QTest::keyClicks(grid, id);
+    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(window().browseState().currentTopic, 0);
   }
 
   void previousAndNextAlwaysShowTheTopic() {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 
 #include "gui/app/command_actions.h"
@@ -210,6 +212,29 @@ class OpenListMenuTest : public QObject {
     w.actions().openListMenu->trigger();
     QCOMPARE(dialogs_.openFolders.size(), 1);
     QVERIFY(w.statusPanels()->panelText(StatusBarPanels::kHintPanel).isEmpty());
+  }
+
+  void toolBarArrowShowsTheListEntriesThemselves() {
+    QTemporaryDir folder;
+    write(folder.path(), "PORTS.LST");
+    TFormMain& w = start(folder.path());
+    auto* button = w.findChild<QToolButton*>("OpenListButton");
+    QVERIFY(button);
+    QString shownName;
+    QStringList shownCaptions;
+    QTimer::singleShot(0, [&] {
+      if (auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        shownName = shown->objectName();
+        for (QAction* a : shown->actions()) shownCaptions.append(a->text());
+        shown->close();
+      }
+    });
+    button->showMenu();
+    QCOMPARE(shownName, QString("ListMenu"));
+    QVERIFY(shownCaptions.contains("Ports.lst"));
+    // The button's face still acts as "&Other...".
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+    QCOMPARE(dialogs_.openFolders.size(), 1);
   }
 
   void updateTopicTitlesRescansAndRewritesTheIndex() {

@@ -142,8 +142,9 @@ void TFormMain::buildToolBars() {
   openListButton_ = new QToolButton(toolBar_);
   openListButton_->setObjectName("OpenListButton");
   openListButton_->setPopupMode(QToolButton::MenuButtonPopup);
+  // The action carries the sub-menu, so the arrow shows it. Setting the same menu on the button
+  // again would re-add the action and make the button forget both its action and its menu.
   openListButton_->setDefaultAction(actions_.openListMenu);
-  openListButton_->setMenu(openListMenu_);
   toolBar_->addWidget(openListButton_);
   toolBar_->addAction(actions_[Command::FileSave]);
   toolBar_->addAction(actions_[Command::FilePrint]);

@@ -66,6 +66,8 @@ void TopicsGridView::navigate(GridKey key) {
 
 void TopicsGridView::applyFont(const QFont& font, double dpi) {
   setFont(font);
+  // Only the cells take the topic font; the header keeps the window's font.
+  horizontalHeader()->setFont(parentWidget() ? parentWidget()->font() : QFont());
   const int height = GridRowHeight(font.pointSize(), dpi);
   verticalHeader()->setMinimumSectionSize(1);
   if (verticalHeader()->defaultSectionSize() != height)
@@ -133,5 +135,7 @@ void TopicsGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
   QTableView::scrollTo(index, hint);
   horizontalScrollBar()->setValue(0);
 }
+
+void TopicsGridView::keyboardSearch(const QString& /*search*/) {}
 
 }  // namespace qorl::gui

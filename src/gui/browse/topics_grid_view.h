@@ -44,6 +44,9 @@ class TopicsGridView : public QTableView {
   void focusInEvent(QFocusEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+  // Typed characters never jump to a matching row: the row moves only by the navigation keys,
+  // the mouse and the commands, each of which keeps the shown topic in step.
+  void keyboardSearch(const QString& search) override;
 
  private:
   TopicsGridDelegate* delegate_;
