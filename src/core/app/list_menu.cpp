@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/list/ascii.h"
+
 namespace qorl {
 namespace {
 
@@ -14,27 +16,14 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string UpperAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = UpperAscii(c);
-  return result;
-}
-
 bool IsListFileName(std::string_view name) {
   constexpr std::string_view kExtension = ".LST";
   return name.size() >= kExtension.size() &&
-         UpperAscii(name.substr(name.size() - kExtension.size())) == kExtension;
+         AsciiUpper(name.substr(name.size() - kExtension.size())) == kExtension;
 }
 
 bool IsHiddenByDefault(std::string_view name) {
-  const std::string upper = UpperAscii(name);
+  const std::string upper = AsciiUpper(name);
   return upper == "86BUGS.LST" || upper == "GLOSSARY.LST";
 }
 
@@ -42,8 +31,8 @@ bool IsHiddenByDefault(std::string_view name) {
 bool ListNameLess(const std::string& a, const std::string& b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(UpperAscii(a[i]));
-    const auto cb = static_cast<unsigned char>(UpperAscii(b[i]));
+    const auto ca = static_cast<unsigned char>(AsciiUpper(a[i]));
+    const auto cb = static_cast<unsigned char>(AsciiUpper(b[i]));
     if (ca != cb) return ca < cb;
   }
   if (a.size() != b.size()) return a.size() < b.size();
@@ -57,13 +46,13 @@ bool ListNameLess(const std::string& a, const std::string& b) {
 std::string ListEntryCaption(const std::string& fileName) {
   std::string caption = fileName;
   for (std::size_t i = 0; i < caption.size(); ++i) {
-    caption[i] = i == 0 ? UpperAscii(caption[i]) : LowerAscii(caption[i]);
+    caption[i] = i == 0 ? AsciiUpper(caption[i]) : AsciiLower(caption[i]);
   }
   return caption;
 }
 
 char ListEntryShortcutKey(const std::string& fileName) {
-  const std::string upper = UpperAscii(fileName);
+  const std::string upper = AsciiUpper(fileName);
   if (upper == "INTERRUP.LST") return 'I';
   if (upper == "PORTS.LST") return 'P';
   if (upper == "MEMORY.LST") return 'M';
@@ -141,9 +130,9 @@ ListMenuContents BuildListMenuFromFolder(const std::string& listsFolder, bool di
 
 ListMenuCheck CheckedEntryFor(const std::string& path, const std::string& listsFolder,
                               const std::vector<ListMenuEntry>& entries) {
-  const std::string wanted = UpperAscii(path);
+  const std::string wanted = AsciiUpper(path);
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (UpperAscii(ListFolderPath(listsFolder, entries[i].caption)) == wanted) {
+    if (AsciiUpper(ListFolderPath(listsFolder, entries[i].caption)) == wanted) {
       return {ListMenuCheck::Kind::Entry, i};
     }
   }

@@ -3,16 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/list/ascii.h"
+
 namespace qorl {
 namespace {
-
-std::string UpperAscii(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
 
 bool IsSeparator(char c) {
 #ifdef _WIN32
@@ -42,7 +36,7 @@ std::string IntprintParameters(bool keepPrompt, std::string_view paramText) {
 ToolsVisibility ToolsMenuVisibility(const std::vector<std::string>& fileNames) {
   ToolsVisibility visibility;
   for (const std::string& name : fileNames) {
-    const std::string upper = UpperAscii(name);
+    const std::string upper = AsciiUpper(name);
     if (upper == "COMBINE.COM") visibility.combineVisible = true;
     if (upper == "INTPRINT.COM") visibility.intprintVisible = true;
   }
