@@ -7,32 +7,13 @@
 
 #include "core/support/recording_busy.h"
 #include "core/support/temp_dir.h"
+#include "core/support/worked_example.h"
 
 namespace qorl {
 namespace {
 
-TopicTable WorkedExampleTable() {
-  TopicTable table;
-  table.append("[List Info]", '!', 0, 13, "");
-  table.append("0100", 'D', 63, 30, "First topic title");
-  table.append("0101", 'D', 143, 20, "Second topic title");
-  return table;
-}
-
-const std::string kWorkedIndex =
-    "[List Info]\x14!\x15"
-    "0\x16"
-    "13\x17\x18\x1F\r\n"
-    "0100\x14"
-    "D\x15"
-    "63\x16"
-    "30\x17\x18\x1F"
-    "First topic title\r\n"
-    "0101\x14"
-    "D\x15"
-    "143\x16"
-    "20\x17\x18\x1F"
-    "Second topic title\r\n";
+using test::kWorkedIndex;
+using test::WorkedExampleTable;
 
 void ExpectSameTable(const TopicTable& a, const TopicTable& b) {
   ASSERT_EQ(a.count(), b.count());

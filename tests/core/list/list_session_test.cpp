@@ -10,9 +10,12 @@
 #include "core/support/recording_busy.h"
 #include "core/support/recording_messages.h"
 #include "core/support/temp_dir.h"
+#include "core/support/worked_example.h"
 
 namespace qorl {
 namespace {
+
+using test::kWorkedIndex;
 
 using test::ListBuilder;
 
@@ -21,21 +24,6 @@ const std::string kWorkedList = ListBuilder()
                                     .topic('D', "0100", "First topic title", "Body line")
                                     .topic('D', "0101", "Second topic title")
                                     .str();
-
-const std::string kWorkedIndex =
-    "[List Info]\x14!\x15"
-    "0\x16"
-    "13\x17\x18\x1F\r\n"
-    "0100\x14"
-    "D\x15"
-    "63\x16"
-    "30\x17\x18\x1F"
-    "First topic title\r\n"
-    "0101\x14"
-    "D\x15"
-    "143\x16"
-    "20\x17\x18\x1F"
-    "Second topic title\r\n";
 
 constexpr std::uint32_t kStamp = (40u << 25) | (5u << 21) | (17u << 16) | (9u << 11) | (30u << 5);
 
