@@ -6,9 +6,9 @@
 
 #include "core/settings/user_hive.h"
 #include "gui/app/main_window.h"
-#include "gui/app/message_box_service.h"
 #include "gui/app/startup.h"
 #include "gui/app/viewer_application.h"
+#include "gui/window/message_box_service.h"
 
 int main(int argc, char* argv[]) {
   qorl::gui::ViewerApplication app(argc, argv);

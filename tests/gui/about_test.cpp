@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <QTest>
 
-#include "gui/app/command_actions.h"
 #include "gui/app/main_window.h"
 #include "gui/support/window_fixture.h"
 #include "gui/tools/about_banner.h"
 #include "gui/tools/about_dialog.h"
+#include "gui/window/command_actions.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -19,7 +19,6 @@
 #include <QToolButton>
 #include <deque>
 
-#include "gui/app/help_window.h"
 #include "gui/app/open_list_menu.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_delegate.h"
@@ -29,6 +28,7 @@
 #include "gui/settings/font_selection_dialog.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/help_window.h"
 
 using namespace qorl;
 using namespace qorl::gui;

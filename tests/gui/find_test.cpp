@@ -15,8 +15,6 @@
 #include <QTimer>
 
 #include "core/support/list_builder.h"
-#include "gui/app/message_box_service.h"
-#include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topic_text_view.h"
@@ -25,6 +23,8 @@
 #include "gui/search/find_controller.h"
 #include "gui/search/find_dialog.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/message_box_service.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -9,15 +9,15 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "gui/app/busy_indicator.h"
-#include "gui/app/main_panel.h"
-#include "gui/app/status_bar.h"
-#include "gui/app/zoom_switch.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/busy_indicator.h"
+#include "gui/window/main_panel.h"
+#include "gui/window/status_bar.h"
+#include "gui/window/zoom_switch.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -10,9 +10,6 @@
 
 #include "core/browse/categories.h"
 #include "core/list/file_stamp.h"
-#include "gui/app/main_panel.h"
-#include "gui/app/status_bar.h"
-#include "gui/app/zoom_switch.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_delegate.h"
@@ -21,6 +18,9 @@
 #include "gui/list/list_controller.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/main_panel.h"
+#include "gui/window/status_bar.h"
+#include "gui/window/zoom_switch.h"
 
 using namespace qorl;
 using namespace qorl::gui;

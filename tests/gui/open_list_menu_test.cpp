@@ -9,14 +9,14 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "gui/app/command_actions.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_list_menu.h"
-#include "gui/app/status_bar.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/fake_dialogs.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/command_actions.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

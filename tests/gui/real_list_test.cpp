@@ -5,11 +5,11 @@
 #include <QTest>
 #include <set>
 
-#include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -9,15 +9,15 @@
 #include <QTest>
 
 #include <QLabel>
-#include "gui/app/main_panel.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_list_menu.h"
-#include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/main_panel.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -19,7 +19,6 @@
 #include "core/tools/dos_runner.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_list_menu.h"
-#include "gui/app/status_bar.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/list_files.h"
 #include "gui/support/recording_messages.h"
@@ -28,6 +27,7 @@
 #include "gui/tools/run_combine_dialog.h"
 #include "gui/tools/run_intprint_dialog.h"
 #include "gui/tools/tools_menu.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -16,14 +16,14 @@
 
 #include "core/browse/topic_format.h"
 #include "gui/app/main_window.h"
-#include "gui/app/status_bar.h"
-#include "gui/app/topic_commands.h"
 #include "gui/browse/codepage437.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/commands/topic_commands.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/fake_dialogs.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -13,7 +13,6 @@
 #include <QTextCursor>
 
 #include "core/support/list_builder.h"
-#include "gui/app/status_bar.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/reference_controller.h"
@@ -23,6 +22,7 @@
 #include "gui/list/list_controller.h"
 #include "gui/settings/config_dialog.h"
 #include "gui/support/window_fixture.h"
+#include "gui/window/status_bar.h"
 
 using namespace qorl;
 using namespace qorl::gui;

@@ -9,9 +9,9 @@
 
 #include "core/app/enabling_rules.h"
 #include "core/settings/settings_store.h"
-#include "gui/app/command_actions.h"
 #include "gui/browse/browse_state.h"
 #include "gui/browse/topic_text_view.h"
+#include "gui/window/command_actions.h"
 
 class QFrame;
 class QLabel;

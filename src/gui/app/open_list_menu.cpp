@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "gui/app/file_dialogs.h"
-#include "gui/app/status_bar.h"
 #include "gui/browse/browse_state.h"
 #include "gui/list/list_controller.h"
+#include "gui/window/file_dialogs.h"
+#include "gui/window/status_bar.h"
 
 namespace qorl::gui {
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "core/list/busy.h"
-#include "gui/app/main_panel.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
+#include "gui/window/main_panel.h"
 
 namespace qorl::gui {
 

@@ -3,10 +3,10 @@
 #include <QWidget>
 
 #include "core/browse/status_panels.h"
-#include "gui/app/status_bar.h"
-#include "gui/app/zoom_switch.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_view.h"
+#include "gui/window/status_bar.h"
+#include "gui/window/zoom_switch.h"
 
 namespace qorl::gui {
 

@@ -7,13 +7,13 @@
 #include <filesystem>
 
 #include "core/list/message_service.h"
-#include "gui/app/main_panel.h"
-#include "gui/app/zoom_switch.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
+#include "gui/window/main_panel.h"
+#include "gui/window/zoom_switch.h"
 
 namespace qorl::gui {
 

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/list/message_service.h"
-#include "gui/app/help_window.h"
+#include "gui/window/help_window.h"
 
 namespace qorl::gui {
 namespace {

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "gui/app/file_dialogs.h"
-#include "gui/app/print_service.h"
+#include "gui/commands/print_service.h"
+#include "gui/window/file_dialogs.h"
 
 namespace qorl::test {
 

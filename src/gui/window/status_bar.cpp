@@ -1,4 +1,4 @@
-#include "gui/app/status_bar.h"
+#include "gui/window/status_bar.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,4 +1,4 @@
-#include "gui/app/topic_content.h"
+#include "gui/commands/topic_content.h"
 
 #include <QTextEdit>
 

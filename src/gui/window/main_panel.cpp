@@ -1,4 +1,4 @@
-#include "gui/app/main_panel.h"
+#include "gui/window/main_panel.h"
 
 #include <QMouseEvent>
 #include <QResizeEvent>

@@ -1,4 +1,4 @@
-#include "gui/app/action_icons.h"
+#include "gui/window/action_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "gui/app/help_window.h"
+#include "gui/window/help_window.h"
 
 #include <QTextBrowser>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "gui/app/topic_commands.h"
+#include "gui/commands/topic_commands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,13 +18,13 @@
 #include "core/app/span_slice.h"
 #include "core/list/error_codes.h"
 #include "core/list/message_service.h"
-#include "gui/app/command_actions.h"
-#include "gui/app/document_printer.h"
-#include "gui/app/file_dialogs.h"
-#include "gui/app/print_service.h"
-#include "gui/app/status_bar.h"
-#include "gui/app/topic_content.h"
 #include "gui/browse/codepage437.h"
+#include "gui/commands/document_printer.h"
+#include "gui/commands/print_service.h"
+#include "gui/commands/topic_content.h"
+#include "gui/window/command_actions.h"
+#include "gui/window/file_dialogs.h"
+#include "gui/window/status_bar.h"
 
 namespace qorl::gui {
 namespace {

@@ -1,8 +1,8 @@
-#include "gui/app/command_actions.h"
+#include "gui/window/command_actions.h"
 
 #include <QWidget>
 
-#include "gui/app/action_icons.h"
+#include "gui/window/action_icons.h"
 
 namespace qorl::gui {
 namespace {
@@ -72,8 +72,8 @@ CommandActions CreateCommandActions(QWidget* window) {
   actions[Command::ViewBack]->setEnabled(false);
 
   actions.openListMenu = MakeAction(window, "FileOpenListItem", "&Open List", {}, "Open a list", 0);
-  actions.openOther = MakeAction(window, "ListOther", "&Other...", QKeySequence("Ctrl+O"),
-                                 "Open a list", -1);
+  actions.openOther =
+      MakeAction(window, "ListOther", "&Other...", QKeySequence("Ctrl+O"), "Open a list", -1);
   return actions;
 }
 

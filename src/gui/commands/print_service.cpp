@@ -1,4 +1,4 @@
-#include "gui/app/print_service.h"
+#include "gui/commands/print_service.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "gui/app/file_dialogs.h"
+#include "gui/window/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "gui/app/message_box_service.h"
+#include "gui/window/message_box_service.h"
 
 #include <QMessageBox>
 

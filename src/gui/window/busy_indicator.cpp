@@ -1,9 +1,9 @@
-#include "gui/app/busy_indicator.h"
+#include "gui/window/busy_indicator.h"
 
 #include <QApplication>
 #include <QProgressBar>
 
-#include "gui/app/status_bar.h"
+#include "gui/window/status_bar.h"
 
 namespace qorl::gui {
 

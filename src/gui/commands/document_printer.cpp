@@ -1,4 +1,4 @@
-#include "gui/app/document_printer.h"
+#include "gui/commands/document_printer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>

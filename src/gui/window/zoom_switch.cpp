@@ -1,9 +1,9 @@
-#include "gui/app/zoom_switch.h"
+#include "gui/window/zoom_switch.h"
 
 #include <QAction>
 #include <QWidget>
 
-#include "gui/app/main_panel.h"
+#include "gui/window/main_panel.h"
 
 namespace qorl::gui {
 

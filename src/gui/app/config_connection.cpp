@@ -1,4 +1,4 @@
-#include "gui/settings/config_connection.h"
+#include "gui/app/config_connection.h"
 
 #include <QTextBrowser>
 
