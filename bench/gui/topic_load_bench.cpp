@@ -28,7 +28,8 @@ class SilentMessages final : public qorl::MessageService {
 };
 
 // The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
-// there), and the number of its longest topic.
+// there), and the number of its longest topic. Members go in reverse order: the window closes the
+// list before the folder with the copy is removed.
 struct OpenWindow {
   SilentMessages messages;
   QTemporaryDir folder;
@@ -37,26 +38,39 @@ struct OpenWindow {
   std::int32_t longestLength = 0;
 };
 
-OpenWindow* InterruptWindow() {
-  static OpenWindow* open = []() -> OpenWindow* {
-    const QString source = QString(QORL_LISTS_DIR) + "/INTERRUP.LST";
-    auto* w = new OpenWindow;
-    const QString copy = w->folder.filePath("INTERRUP.LST");
-    if (!QFile::exists(source) || !QFile::copy(source, copy)) return nullptr;
-    w->window = std::make_unique<qorl::gui::TFormMain>(w->messages);
-    w->window->resize(1000, 750);
-    w->window->show();
-    w->window->listController().openList(copy.toStdString());
-    const qorl::TopicTable& table = w->window->browseState().topics();
-    for (qorl::TopicNumber n = 0; n < table.count(); ++n) {
-      if (table.record(n).length > w->longestLength) {
-        w->longestLength = table.record(n).length;
-        w->longest = n;
-      }
+std::unique_ptr<OpenWindow> OpenInterruptWindow() {
+  const QString source = QString(QORL_LISTS_DIR) + "/INTERRUP.LST";
+  auto w = std::make_unique<OpenWindow>();
+  const QString copy = w->folder.filePath("INTERRUP.LST");
+  if (!QFile::exists(source) || !QFile::copy(source, copy)) return nullptr;
+  w->window = std::make_unique<qorl::gui::TFormMain>(w->messages);
+  w->window->resize(1000, 750);
+  w->window->show();
+  w->window->listController().openList(copy.toStdString());
+  const qorl::TopicTable& table = w->window->browseState().topics();
+  for (qorl::TopicNumber n = 0; n < table.count(); ++n) {
+    if (table.record(n).length > w->longestLength) {
+      w->longestLength = table.record(n).length;
+      w->longest = n;
     }
-    return w->longest >= 0 ? w : nullptr;
-  }();
-  return open;
+  }
+  if (w->longest < 0) return nullptr;
+  return w;
+}
+
+// Opened by the first benchmark that needs it; closed by main() while the application exists.
+std::unique_ptr<OpenWindow>& SharedWindow() {
+  static std::unique_ptr<OpenWindow> shared;
+  return shared;
+}
+
+OpenWindow* InterruptWindow() {
+  static bool tried = false;
+  if (!tried) {
+    tried = true;
+    SharedWindow() = OpenInterruptWindow();
+  }
+  return SharedWindow().get();
 }
 
 void BM_LoadTopicLongest(benchmark::State& state) {
@@ -109,6 +123,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
+  SharedWindow().reset();
   benchmark::Shutdown();
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -277,6 +278,19 @@ class ConfigDialogTest : public QObject {
     fonts.sizeBox()->setValue(30);
     QCOMPARE(fonts.selectedFont().pointSize(), 20);
     QCOMPARE(fonts.selectedFont().family(), fonts.familyBox()->currentFont().family());
+    // Only installed families: neither a typed name nor an old setting that names no installed
+    // font is chosen.
+    const QStringList installed = QFontDatabase::families();
+    fonts.show();
+    QComboBox* box = fonts.familyBox();
+    QWidget* typing = box->isEditable() ? static_cast<QWidget*>(box->lineEdit()) : box;
+    QTest::keyClicks(typing, "NoSuchFont");
+    QTest::keyClick(typing, Qt::Key_Return);
+    QVERIFY2(installed.contains(fonts.selectedFont().family()),
+             qPrintable(fonts.selectedFont().family()));
+    fonts.setInitialFont(QFont("NoSuchFont", 10));
+    QVERIFY2(installed.contains(fonts.selectedFont().family()),
+             qPrintable(fonts.selectedFont().family()));
   }
 
   void onlyCategoryCharacterRepaintsTheGrid() {

@@ -183,6 +183,30 @@ class FindTest : public QObject {
     QCOMPARE(window().statusPanels()->panelText(StatusBarPanels::kHintPanel), QString(" "));
   }
 
+  void theKeyboardFocusSurvivesTheBusyWindow() {
+    // The busy window drops the focus; a title hit gives it to the grid, so that the next Down
+    // moves the row and not the category selector.
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QWidget* grid = window().grid();
+    window().currentTopic()->setFocus();
+    findWith({"INT", 0});
+    QCOMPARE(QApplication::focusWidget(), grid);
+    searchAgain();
+    QCOMPARE(QApplication::focusWidget(), grid);
+    QCOMPARE(state().currentTopic, 2);
+    findWith({"INT 21/AH", 1});
+    QCOMPARE(QApplication::focusWidget(), grid);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(state().currentTopic, 4);
+    QCOMPARE(window().categoryCombo()->currentIndex(), 0);
+    // A locate that changes nothing of the focus leaves it where it was: in the zoomed topic.
+    trigger(Command::OptionsZoomTopic);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window().currentTopic()));
+    QVERIFY(find().locateTopic("10", ""));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window().currentTopic()));
+  }
+
   void caseAndWholeWordOptions() {
     findWith({"int 10", 0, true});
     QCOMPARE(lastMessage(), std::string("Search string 'int 10' not found"));

@@ -2,12 +2,14 @@
 // busy pattern.
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolBar>
 
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_view.h"
@@ -175,6 +177,14 @@ class LayoutTest : public QObject {
       menu->hide();
     }
     QCOMPARE(w.currentConfig().TopicsColWidth, 140);
+    // The tool-bar area has no menu: the window's own one would show and hide the tool bars.
+    for (const char* name : {"ToolBar", "ToolBarCategories"}) {
+      auto* bar = w.findChild<QToolBar*>(name);
+      QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(1, 1),
+                              bar->mapToGlobal(QPoint(1, 1)));
+      QApplication::sendEvent(bar, &click);
+      QVERIFY2(!QApplication::activePopupWidget(), name);
+    }
   }
 
   void hintsReachTheLastPanelOnlyWhileActive() {

@@ -1,6 +1,7 @@
 // Opening and closing a list in the window, the category selector, and the grid's selection,
 // click and key rules.
 
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
+#include "gui/search/find_controller.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
 #include "gui/window/main_panel.h"
@@ -254,6 +256,53 @@ class ListBrowsingTest : public QObject {
     QTest::keyClicks(grid, id);
     QCOMPARE(grid->currentRow(), 0);
     QCOMPARE(window().browseState().currentTopic, 0);
+  }
+
+  void onlyTheLeftButtonChoosesARow() {
+    window().listController().openList(sample_.toStdString());
+    clickRow(3);
+    TopicsGridView* grid = window().grid();
+    auto rowCentre = [grid](int row) {
+      return grid->visualRect(grid->model()->index(row, 1)).center();
+    };
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, rowCentre(6));
+    QTest::mouseDClick(grid->viewport(), Qt::RightButton, {}, rowCentre(6));
+    QCOMPARE(grid->currentRow(), 3);
+    QCOMPARE(panel(1), QString("Sel: 4"));
+    QCOMPARE(panel(2), QString("Cur: 4"));
+    // A drag over rows chooses the row where it ends, as a click does.
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, rowCentre(3));
+    QTest::mouseMove(grid->viewport(), rowCentre(5));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, rowCentre(5));
+    QCOMPARE(grid->currentRow(), 5);
+    QCOMPARE(panel(2), QString("Cur: 6"));
+  }
+
+  void everySelectedRowIsShownWhole() {
+    const QString tall = WriteList(lists_.path(), "TALL.LST", MixedTopics(100));
+    window().listController().openList(tall.toStdString());
+    window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    TopicsGridView* grid = window().grid();
+    auto shownWhole = [grid] {
+      const QRect row = grid->visualRect(grid->model()->index(grid->currentRow(), 0));
+      return row.top() >= 0 && row.bottom() < grid->viewport()->height();
+    };
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_End);
+    QVERIFY(shownWhole());
+    // End on the last row shows it again after the grid shrank.
+    window().resize(800, 450);
+    QApplication::processEvents();
+    QTest::keyClick(grid, Qt::Key_End);
+    QVERIFY(shownWhole());
+    // Category D holds 100 rows; a locate switches to all categories at row 400.
+    window().categoryCombo()->setCurrentIndex(4);
+    QTest::keyClick(grid, Qt::Key_End);
+    QVERIFY(shownWhole());
+    QVERIFY(window().findController().locateTopic("!199", ""));
+    QCOMPARE(grid->currentRow(), 400);
+    QVERIFY(shownWhole());
   }
 
   void previousAndNextAlwaysShowTheTopic() {

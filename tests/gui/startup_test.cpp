@@ -6,9 +6,11 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <QLabel>
+#include "core/app/list_menu.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_list_menu.h"
 #include "gui/browse/category_combo_box.h"
@@ -251,6 +253,32 @@ class StartupTest : public QObject {
     QVERIFY(v.action(Command::HelpHelpIndex)->isEnabled());
     v.action(Command::HelpHelpIndex)->trigger();
     QVERIFY(v.findChild<QWidget*>("HelpWindow")->isVisible());
+  }
+
+  void manualListsEveryKey() {
+    QFile file(QORL_HELP_FILE);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(file.readAll());
+    const qsizetype begin = manual.indexOf("<a name=\"keys\">");
+    QVERIFY(begin >= 0);
+    const QString keys = manual.mid(begin, manual.indexOf("</table>", begin) - begin);
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    QStringList wanted{"Ctrl+Applications", w.actions().openOther->shortcut().toString()};
+    for (Command c :
+         {Command::FileSave, Command::FilePrint, Command::EditCopy, Command::EditSelectAll,
+          Command::EditCopyTopic, Command::SearchFind, Command::SearchSearchAgain,
+          Command::OptionsZoomTopic, Command::OptionsUnzoomTopic, Command::HelpHelpIndex,
+          Command::ViewPrev, Command::ViewNext})
+      wanted << w.action(c)->shortcut().toString();
+    for (const char* list :
+         {"INTERRUP.LST", "PORTS.LST", "MEMORY.LST", "CMOS.LST", "FARCALL.LST", "OPCODES.LST"})
+      wanted << QString("Shift+") + QChar(ListEntryShortcutKey(list));
+    for (const QString& key : wanted) {
+      // A key on its own, not as the end of a longer one (Shift+C in Ctrl+Shift+C).
+      const QRegularExpression alone("(?<![\\w+])" + QRegularExpression::escape(key) + "(?!\\w)");
+      QVERIFY2(keys.contains(alone), qPrintable(key));
+    }
   }
 
   void categoryFileBesideTheProgramReplacesDescriptions() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QMimeData>
 #include <QProcess>
@@ -13,11 +14,13 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "core/browse/topic_format.h"
 #include "gui/app/main_window.h"
 #include "gui/browse/codepage437.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/commands/print_service.h"
 #include "gui/commands/topic_commands.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/fake_dialogs.h"
@@ -309,6 +312,27 @@ class TopicCommandsTest : public QObject {
     trigger(Command::FilePrint);
     QCOMPARE(window().topicCommands().plainPrintView().toPlainText(), QString("INT 21"));
     QCOMPARE(window().topicCommands().plainPrintView().defaultFont(), view()->font());
+  }
+
+  void printDialogOffersNoPageRange() {
+    // Qt's own dialog, run for real and looked at once it is on the screen.
+    gui::QtPrintService service;
+    for (bool offerSelection : {false, true}) {
+      QStringList offered;
+      QTimer::singleShot(0, [&offered] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        for (const char* name : {"gbPrintRange", "printSelection", "printRange", "from", "to",
+                                 "pagesRadioButton", "pagesLineEdit", "pageSetCombo"}) {
+          auto* control = dialog->findChild<QWidget*>(name);
+          if (control && !control->isHidden()) offered << name;
+        }
+        dialog->reject();
+      });
+      QVERIFY(!service.runPrintDialog(service.printer(), offerSelection, &window()));
+      QCOMPARE(offered,
+               offerSelection ? QStringList({"gbPrintRange", "printSelection"}) : QStringList());
+    }
   }
 
   void printFailuresSayUnableToPrint() {

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "core/support/list_builder.h"
 #include "gui/browse/category_combo_box.h"
@@ -310,6 +312,38 @@ class TopicTextTest : public QObject {
     seeAlsoButton()->click();
     QVERIFY(seeAlsoMenu()->isVisible());
     seeAlsoMenu()->hide();
+  }
+
+  void ctrlMenuKeyOpensOnlyTheSeeAlsoMenu() {
+    // X11 sends the Menu key also as a keyboard context-menu event, to the focused control or,
+    // with no focus, to the window; with Ctrl only the See-also menu may open.
+    open("INTERRUP.LST", InterruptList());
+    load(1);
+    for (QWidget* target : {static_cast<QWidget*>(window().grid()), static_cast<QWidget*>(view()),
+                            static_cast<QWidget*>(&window())}) {
+      QWidget* opened = nullptr;
+      // A control's own menu may run modally; the timer notes and closes it.
+      QTimer closer;
+      connect(&closer, &QTimer::timeout, [&opened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+          opened = popup;
+          popup->close();
+        }
+      });
+      closer.start(20);
+      QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                target->mapToGlobal(QPoint(4, 4)), Qt::ControlModifier);
+      QApplication::sendEvent(target, &menuKey);
+      closer.stop();
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        opened = popup;
+        popup->close();
+      }
+      QVERIFY2(!opened, qPrintable(target->objectName()));
+      QTest::keyClick(target, Qt::Key_Menu, Qt::ControlModifier);
+      QVERIFY(seeAlsoMenu()->isVisible());
+      seeAlsoMenu()->hide();
+    }
   }
 
   void closingTheListEmptiesTheSeeAlsoMenu() {

@@ -50,6 +50,8 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   QFont font("MS Sans Serif");
   font.setPointSize(8);
   setFont(font);
+  // No menu of the window's own: the tool bars are shown or hidden by the stored layout only.
+  setContextMenuPolicy(Qt::NoContextMenu);
   actions_ = CreateCommandActions(this);
 
   buildToolBars();

@@ -1,7 +1,6 @@
 #include "gui/browse/category_controller.h"
 
 #include <QSignalBlocker>
-#include <QTextEdit>
 #include <algorithm>
 
 #include "core/list/busy.h"
@@ -9,7 +8,6 @@
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
-#include "gui/window/main_panel.h"
 
 namespace qorl::gui {
 
@@ -33,12 +31,8 @@ void CategoryController::buildCategoryView(const std::string& entry, int row) {
   grid_.onRowSelected(widgets_.grid->currentRow());
   grid_.updateStatusPanels(PanelOccasion::ViewRebuilt);
   widgets_.grid->setEnabled(true);
-  if (!widgets_.mainPanel->zoomed()) {
-    widgets_.grid->setFocus();
-    widgets_.grid->viewport()->update();
-  } else {
-    widgets_.currentTopic->setFocus();
-  }
+  grid_.focusGrid();
+  widgets_.grid->viewport()->update();
   if (state_.options.singleClickView) grid_.loadTopic(state_.selectedTopic);
 }
 

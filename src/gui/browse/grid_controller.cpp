@@ -1,10 +1,11 @@
 #include "gui/browse/grid_controller.h"
 
-#include <QWidget>
+#include <QTextEdit>
 
 #include "core/browse/status_panels.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_view.h"
+#include "gui/window/main_panel.h"
 #include "gui/window/status_bar.h"
 #include "gui/window/zoom_switch.h"
 
@@ -65,6 +66,13 @@ void GridController::onTopicActivated() {
     loadTopic(state_.selectedTopic);
   // Zoom Topic runs only while a topic is on view (its enabling rule).
   if (state_.options.doubleClickZoom && state_.currentTopic >= 0) widgets_.zoom->toggle();
+}
+
+void GridController::focusGrid() {
+  if (!widgets_.mainPanel->zoomed())
+    widgets_.grid->setFocus();
+  else
+    widgets_.currentTopic->setFocus();
 }
 
 void GridController::step(GridKey key) {

@@ -29,6 +29,8 @@ class GridController : public QObject {
   void loadTopic(TopicNumber n);
   // The loader that loadTopic hands to; its end refreshes the "Cur: " panel.
   void setTopicLoader(TopicLoader* loader);
+  // Gives the keyboard focus to the grid, or to the topic view while it is zoomed.
+  void focusGrid();
   void previousTopic();
   void nextTopic();
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -64,13 +65,21 @@ void ReferenceController::showSeeAlsoMenu() {
 }
 
 bool ReferenceController::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+  if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != widgets_.window)
+    return QObject::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Menu && (key->modifiers() & Qt::ControlModifier) &&
-        static_cast<QWidget*>(watched)->window() == widgets_.window) {
+    if (key->key() == Qt::Key_Menu && (key->modifiers() & Qt::ControlModifier)) {
       showSeeAlsoMenu();
       return true;
     }
+  }
+  // Some window systems (X11) send the Menu key also as a keyboard context-menu event for the
+  // focused control (or the window); with Ctrl held the key means the See-also menu alone.
+  if (event->type() == QEvent::ContextMenu) {
+    const auto* menu = static_cast<QContextMenuEvent*>(event);
+    if (menu->reason() == QContextMenuEvent::Keyboard && (menu->modifiers() & Qt::ControlModifier))
+      return true;
   }
   return QObject::eventFilter(watched, event);
 }

@@ -2,7 +2,9 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <utility>
 
 #include "core/app/layout_arithmetic.h"
 #include "gui/browse/topics_grid_delegate.h"
@@ -33,7 +35,6 @@ TopicsGridView::TopicsGridView(QWidget* parent)
   header->setSectionsClickable(false);
   header->setStretchLastSection(false);
   header->setMinimumSectionSize(1);
-  connect(this, &QAbstractItemView::clicked, this, [this] { emit clickReaction(); });
   connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit topicActivated(); });
 }
 
@@ -48,9 +49,13 @@ int TopicsGridView::rowCount() const {
 
 void TopicsGridView::setCurrentRow(int row) {
   if (!model() || !selectionModel()) return;
+  // After the rows changed the scroll range still fits the old rows until the next layout;
+  // lay out first, so that the row can be shown wherever it lies.
+  executeDelayedItemsLayout();
   const QModelIndex index = model()->index(row, 0);
   selectionModel()->setCurrentIndex(
       index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(index);
 }
 
 int TopicsGridView::visibleRows() const {
@@ -107,6 +112,23 @@ void TopicsGridView::keyPressEvent(QKeyEvent* event) {
       return;
   }
   event->accept();
+}
+
+void TopicsGridView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  leftPressed_ = true;
+  QTableView::mousePressEvent(event);
+}
+
+void TopicsGridView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  QTableView::mouseReleaseEvent(event);
+  // A click, or a drag that ended on another row: either way the mouse chose the row.
+  if (std::exchange(leftPressed_, false)) emit clickReaction();
+}
+
+void TopicsGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QTableView::mouseDoubleClickEvent(event);
 }
 
 void TopicsGridView::resizeEvent(QResizeEvent* event) {

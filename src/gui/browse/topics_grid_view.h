@@ -20,7 +20,7 @@ class TopicsGridView : public QTableView {
   // The selected row; 0 when there is none.
   int currentRow() const;
   int rowCount() const;
-  // Selects row without any click reaction.
+  // Selects row without any click reaction and scrolls it into view.
   void setCurrentRow(int row);
   // Rows fully visible in the viewport.
   int visibleRows() const;
@@ -39,6 +39,12 @@ class TopicsGridView : public QTableView {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Only the left button selects, clicks and double-clicks; the right one opens the context
+  // menu and leaves the row where it is. The click reaction follows every left press and
+  // release in the grid, also a drag that ends on another row.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -50,6 +56,7 @@ class TopicsGridView : public QTableView {
 
  private:
   TopicsGridDelegate* delegate_;
+  bool leftPressed_ = false;
 };
 
 }  // namespace qorl::gui

@@ -68,7 +68,10 @@ void FindController::runSearch() {
   }
   if (hit >= 0) {
     // The window takes the focus again only now that the search has enabled it again.
-    if (values.scope == FindScope::CurrentTopic) view_->setFocus();
+    if (values.scope == FindScope::CurrentTopic)
+      view_->setFocus();
+    else
+      grid_.focusGrid();
     return;
   }
   messages_.information(SearchNotFoundMessage(values.text));

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFontComboBox>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -18,8 +19,10 @@ FontSelectionDialog::FontSelectionDialog(QWidget* parent)
       sample_(new QLabel("AaBbYyZz 0123 INT 21/AH=4Ch", this)) {
   setObjectName("FontDialog");
   setWindowTitle("Font");
-  // Fonts of the ANSI character set only; the combo box lists installed fonts only.
+  // Fonts of the ANSI character set only. The box lists installed fonts and takes no typed
+  // name, so only a font that exists can be chosen (typing still jumps to a listed name).
   family_->setWritingSystem(QFontDatabase::Latin);
+  family_->setEditable(false);
   size_->setRange(kMinTopicFontSize, kMaxTopicFontSize);
   size_->setSuffix(" pt");
   sample_->setMinimumSize(260, 48);
@@ -42,7 +45,9 @@ FontSelectionDialog::FontSelectionDialog(QWidget* parent)
 }
 
 void FontSelectionDialog::setInitialFont(const QFont& initial) {
-  family_->setCurrentFont(initial);
+  // The family the font really is drawn with: a name that is not installed (an old setting)
+  // is not offered back as a choice.
+  family_->setCurrentFont(QFont(QFontInfo(initial).family()));
   const int points = initial.pointSize() > 0 ? initial.pointSize() : kDefaultTopicFontSize;
   size_->setValue(points);  // QSpinBox keeps the value within its range
   updateSample();

@@ -19,7 +19,10 @@ WindowBusyIndicator::~WindowBusyIndicator() {
 
 void WindowBusyIndicator::beginBusy(const std::string& hint, const BusyOptions& options) {
   ++depth_;
-  if (options.disableWindow && window_) window_->setEnabled(false);
+  if (options.disableWindow && window_ && window_->isEnabled()) {
+    focus_ = window_->focusWidget();
+    window_->setEnabled(false);
+  }
   if (options.waitCursor) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ++cursors_;
@@ -54,7 +57,11 @@ void WindowBusyIndicator::endBusy() {
     QApplication::restoreOverrideCursor();
     --cursors_;
   }
-  if (depth_ == 0 && window_) window_->setEnabled(true);
+  if (depth_ == 0 && window_ && !window_->isEnabled()) {
+    window_->setEnabled(true);
+    if (focus_ && focus_->isVisible() && focus_->isEnabled()) focus_->setFocus();
+    focus_ = nullptr;
+  }
 }
 
 }  // namespace qorl::gui

@@ -1,6 +1,8 @@
 #pragma once
 // The busy pattern of the viewer: the main window disabled, the wait cursor, the status-bar
-// progress bar and hint, the status bar repainted at once; all undone at the end.
+// progress bar and hint, the status bar repainted at once; all undone at the end. A disabled
+// window loses its keyboard focus; the control that had it gets it back when the window is
+// enabled again.
 
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +28,7 @@ class WindowBusyIndicator final : public BusyIndicator {
  private:
   QPointer<QWidget> window_;
   QPointer<StatusBarPanels> statusBar_;
+  QPointer<QWidget> focus_;  // the window's focused control before it was disabled
   int depth_ = 0;
   int cursors_ = 0;
 };
