@@ -52,21 +52,26 @@ int RunRef(const Arguments& args) {
                       "\" needs --from IDENTIFIER, the topic it is read in");
   }
 
+  // References and identifiers are the list's bytes; text that code page 437 cannot hold fits
+  // no topic.
+  std::string reference;
+  std::string current;
+  const bool encoded = EncodeCp437FromUtf8(positional[1], reference) &&
+                       EncodeCp437FromUtf8(from.value_or(std::string()), current);
+
   TerminalMessages messages;
   ListSession session;
-  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages)) return kExitFailure;
+  // Reading the index ends at the topic the reference names.
+  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages,
+                      ReferenceFoundAt(reference, ListKindOf(positional[0]), current))) {
+    return kExitFailure;
+  }
   const int kind = session.listKind();
   if (kind < ListKind::Interrup || kind > ListKind::I2c) {
     messages.information(kReferencesNotFollowed);
     return kExitFailure;
   }
-
-  // References and identifiers are the list's bytes; text that code page 437 cannot hold fits
-  // no topic.
-  std::string reference;
-  std::string current;
-  if (!EncodeCp437FromUtf8(positional[1], reference) ||
-      !EncodeCp437FromUtf8(from.value_or(std::string()), current)) {
+  if (!encoded) {
     messages.information(std::string(kUnableToLocateTopicMessage));
     return kExitFailure;
   }

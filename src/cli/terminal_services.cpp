@@ -1,6 +1,7 @@
 #include "cli/terminal_services.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace qorl::cli {
 namespace {
@@ -32,10 +33,11 @@ bool TerminalMessages::confirm(const std::string& text) {
 }
 
 bool OpenForCommand(ListSession& session, const std::string& path, const IndexPolicy& policy,
-                    TerminalMessages& messages) {
+                    TerminalMessages& messages, IndexReadStop stop) {
   NullBusyIndicator busy;
   OpenOptions options;
   options.policy = policy;
+  options.stopReading = std::move(stop);
   return session.open(path, options, busy, messages) == OpenOutcome::Opened;
 }
 

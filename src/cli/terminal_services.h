@@ -20,9 +20,10 @@ class TerminalMessages final : public MessageService {
   int count_ = 0;
 };
 
-// Opens a list the way every subcommand does; prints its failure and returns false.
+// Opens a list the way every subcommand does; prints its failure and returns false. A lookup of
+// one topic passes stop, which ends the reading of a current index at that topic.
 bool OpenForCommand(ListSession& session, const std::string& path, const IndexPolicy& policy,
-                    TerminalMessages& messages);
+                    TerminalMessages& messages, IndexReadStop stop = {});
 
 // Writes bytes to stdout unchanged; false when the output failed.
 bool WriteOut(std::string_view bytes);

@@ -7,14 +7,24 @@
 namespace qorl {
 namespace {
 
+constexpr std::uint32_t kFirstDosDay = ((1u << 5) | 1u) << 16;  // 1 Jan 1980, 00:00:00
+
 // Packs a local time into the DOS form: date (years since 1980, month, day) in the high word,
-// time (hours, minutes, seconds / 2) in the low word.
-std::uint32_t PackDosDateTime(time_t seconds) {
+// time (hours, minutes, seconds / 2) in the low word. A time outside the years 1980 to 2107 has
+// no DOS form: exact is then set to the time itself.
+std::uint32_t PackDosDateTime(time_t seconds, std::optional<std::int64_t>& exact) {
+  exact.reset();
   struct tm local {};
-  if (localtime_r(&seconds, &local) == nullptr) return 0;
+  if (localtime_r(&seconds, &local) == nullptr) {
+    exact = static_cast<std::int64_t>(seconds);
+    return kFirstDosDay;
+  }
   int year = local.tm_year + 1900 - 1980;
-  if (year < 0) return ((1u << 5) | 1u) << 16;  // before 1980: the earliest DOS date, 1 Jan 1980
-  if (year > 127) year = 127;
+  if (year < 0 || year > 127) {
+    exact = static_cast<std::int64_t>(seconds);
+    if (year < 0) return kFirstDosDay;  // reads as the earliest DOS date
+    year = 127;
+  }
   const std::uint32_t date = (static_cast<std::uint32_t>(year) << 9) |
                              (static_cast<std::uint32_t>(local.tm_mon + 1) << 5) |
                              static_cast<std::uint32_t>(local.tm_mday);
@@ -44,7 +54,7 @@ std::optional<FileStamp> ReadFileStamp(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
   FileStamp stamp;
-  stamp.dosDateTime = PackDosDateTime(info.st_mtim.tv_sec);
+  stamp.dosDateTime = PackDosDateTime(info.st_mtim.tv_sec, stamp.exactTime);
   stamp.size = static_cast<std::int64_t>(info.st_size);
   stamp.readOnly = (info.st_mode & S_IWUSR) == 0;
   return stamp;
@@ -52,7 +62,8 @@ std::optional<FileStamp> ReadFileStamp(const std::string& path) {
 
 bool ApplyFileStamp(const std::string& path, const FileStamp& stamp) {
   bool ok = true;
-  const time_t when = UnpackDosDateTime(stamp.dosDateTime);
+  const time_t when = stamp.exactTime ? static_cast<time_t>(*stamp.exactTime)
+                                      : UnpackDosDateTime(stamp.dosDateTime);
   if (when == static_cast<time_t>(-1)) {
     ok = false;
   } else {

@@ -1,12 +1,12 @@
 #include "core/list/index_file.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <memory>
-#include <random>
 
+#include "core/list/file_replacement.h"
+#include "core/list/line_reader.h"
 #include "core/list/progress_math.h"
 
 namespace qorl {
@@ -17,11 +17,27 @@ constexpr char kMarkOffset = '\x15';
 constexpr char kMarkLength = '\x16';
 constexpr char kMarkReferences = '\x17';
 constexpr char kMarkTitle = '\x1F';
+constexpr char kEndOfIndex = '\0';
+
+// Bytes besides the names on every line: five field marks, 0x18, the category character, CR LF.
+constexpr std::size_t kLineOverhead = 9;
+// Every line holds at least the overhead less its line end, plus one digit each for offset and
+// length.
+constexpr std::size_t kShortestLine = kLineOverhead - 2 + 2;
+
+// Index bytes are written in pieces of about this size.
+constexpr std::size_t kWritePiece = std::size_t{1} << 20;
 
 void AppendNumber(std::string& out, std::int32_t value) {
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
   out.append(digits, result.ptr);
+}
+
+std::size_t DigitsOf(std::int32_t value) {
+  char digits[16];
+  return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr -
+                                  digits);
 }
 
 // A non-negative 32-bit decimal number made only of digits.
@@ -32,9 +48,9 @@ bool ParseCount(std::string_view text, std::int32_t& value) {
          text.front() != '-' && text.front() != '+';
 }
 
-// Parses the line [start, end) and appends its topic. False for a line without its field marks
-// or with a bad number.
-bool ParseLine(std::string_view text, std::size_t start, std::size_t end, TopicTable& table) {
+// Parses one line (without its line end) and appends its topic. False for a line without its
+// field marks or with a bad number.
+bool ParseLine(std::string_view line, TopicTable& table) {
   // The fields are found in order: the first 0x14 and the character after it, then the next
   // 0x15, 0x16, 0x17 and 0x1F; the title runs from there to the line end. Only the short part
   // before the title is walked byte by byte.
@@ -42,75 +58,83 @@ bool ParseLine(std::string_view text, std::size_t start, std::size_t end, TopicT
                                     kMarkReferences, kMarkTitle};
   std::size_t at[6] = {};
   int stage = 0;
-  for (std::size_t i = start; i < end && stage < 6; ++i) {
-    if (stage == 1 || text[i] == kMarks[stage]) at[stage++] = i;
+  for (std::size_t i = 0; i < line.size() && stage < 6; ++i) {
+    if (stage == 1 || line[i] == kMarks[stage]) at[stage++] = i;
   }
   if (stage < 6) return false;
 
   std::int32_t offsetValue = 0;
   std::int32_t lengthValue = 0;
-  if (!ParseCount(text.substr(at[2] + 1, at[3] - at[2] - 1), offsetValue) ||
-      !ParseCount(text.substr(at[3] + 1, at[4] - at[3] - 1), lengthValue)) {
+  if (!ParseCount(line.substr(at[2] + 1, at[3] - at[2] - 1), offsetValue) ||
+      !ParseCount(line.substr(at[3] + 1, at[4] - at[3] - 1), lengthValue)) {
     return false;
   }
-  table.append(text.substr(start, at[0] - start), static_cast<unsigned char>(text[at[1]]),
-               offsetValue, lengthValue, text.substr(at[5] + 1, end - at[5] - 1));
+  table.append(line.substr(0, at[0]), static_cast<unsigned char>(line[at[1]]), offsetValue,
+               lengthValue, line.substr(at[5] + 1));
   return true;
 }
 
 struct LineCount {
   std::size_t lines = 0;
-  bool loneLf = false;  // some line ends with an LF that follows no CR
+  std::size_t bytes = 0;  // of all lines, without their line ends
 };
 
-// Lines end at CR LF, a lone CR or a lone LF; text after the last line end forms a last line.
-LineCount CountLines(std::string_view text) {
-  const char* const begin = text.data();
-  const char* const end = begin + text.size();
+LineCount CountLines(LineReader& reader) {
   LineCount count;
-  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\r', end - p))); ++p) {
+  std::string_view line;
+  int endBytes = 0;
+  while (reader.next(line, endBytes)) {
     ++count.lines;
+    count.bytes += line.size();
   }
-  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
-    if (p == begin || p[-1] != '\r') {
-      ++count.lines;
-      count.loneLf = true;
-    }
-  }
-  if (!text.empty() && text.back() != '\r' && text.back() != '\n') ++count.lines;
   return count;
 }
 
-// Finds where each line ends. Without lone LFs (the index files this program writes) only CRs
-// need to be searched for.
-class LineEnds {
- public:
-  LineEnds(std::string_view text, bool loneLf)
-      : text_(text), loneLf_(loneLf), cr_(next('\r', 0)), lf_(loneLf ? next('\n', 0) : 0) {}
-  std::size_t endOf(std::size_t pos) {
-    if (cr_ < pos) cr_ = next('\r', pos);
-    if (!loneLf_) return cr_;
-    if (lf_ < pos) lf_ = next('\n', pos);
-    return std::min(cr_, lf_);
+// Reads every line into table. With a count, room is reserved first and busy's progress bar
+// advances as the lines go; without one (a lookup that may stop early) neither happens.
+IndexLoad ParseLines(LineReader& reader, const std::optional<LineCount>& count, TopicTable& table,
+                     BusyIndicator& busy, const IndexReadStop& stop) {
+  std::int64_t last = -1;
+  std::int64_t step = 1;
+  if (count) {
+    if (count->lines > static_cast<std::size_t>(INT32_MAX)) return IndexLoad::Damaged;
+    // Lines shorter than any index line make a damaged index, refused before room is reserved.
+    if (count->bytes < kShortestLine * count->lines) return IndexLoad::Damaged;
+    table.reserve(count->lines, count->bytes - kShortestLine * count->lines);
+    last = static_cast<std::int64_t>(count->lines) - 1;
+    step = std::max<std::int64_t>(RoundHalfEven(std::max<std::int64_t>(last, 0), 25), 1);
+    if (step >= 40) busy.showProgress();
   }
+  int progress = 0;
+  std::int64_t untilProgress = 0;  // lines left before the next advance
 
- private:
-  std::size_t next(char byte, std::size_t pos) const {
-    const void* hit = std::memchr(text_.data() + pos, byte, text_.size() - pos);
-    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data())
-               : text_.size();
+  std::string_view line;
+  int endBytes = 0;
+  while (reader.next(line, endBytes)) {
+    if (last > 0 && untilProgress-- == 0) {
+      untilProgress = step - 1;
+      progress += 4;
+      busy.setProgress(std::min(progress, 100));
+    }
+    if (!ParseLine(line, table)) {
+      table.clear();
+      return IndexLoad::Damaged;
+    }
+    if (stop && stop(table, table.count() - 1)) return IndexLoad::Stopped;
   }
-  std::string_view text_;
-  bool loneLf_;
-  std::size_t cr_;
-  std::size_t lf_;
-};
+  if (reader.failed()) {
+    table.clear();
+    return IndexLoad::Unreadable;
+  }
+  return IndexLoad::Loaded;
+}
 
-std::string TemporaryPathBeside(const std::string& path) {
-  static std::mt19937_64 generator{std::random_device{}()};
-  char suffix[24];
-  const auto result = std::to_chars(suffix, suffix + sizeof suffix, generator(), 36);
-  return path + ".tmp-" + std::string(suffix, result.ptr);
+// The last line of bytes that end at the end of the file: its start, or npos when the line may
+// begin before them.
+std::size_t LastLineStart(std::string_view tail, bool wholeFile) {
+  const std::size_t cut = tail.find_last_of("\r\n");
+  if (cut != std::string_view::npos) return cut + 1;
+  return wholeFile ? 0 : std::string_view::npos;
 }
 
 }  // namespace
@@ -132,108 +156,110 @@ void AppendIndexLine(std::string& out, const TopicTable& table, TopicNumber n) {
 }
 
 std::string FormatIndex(const TopicTable& table) {
+  std::size_t size = table.nameBytes().size();
+  for (TopicNumber n = 0; n < table.count(); ++n) {
+    const TopicRecord& record = table.record(n);
+    size += kLineOverhead + DigitsOf(record.offset) + DigitsOf(record.length);
+  }
   std::string out;
-  // Names plus marks, two numbers of up to 10 digits and the line end per topic.
-  out.reserve(table.memoryBytes() / 2 + static_cast<std::size_t>(table.count()) * 32);
+  out.reserve(size);
   for (TopicNumber n = 0; n < table.count(); ++n) AppendIndexLine(out, table, n);
   return out;
 }
 
-bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp) {
-  const std::string bytes = FormatIndex(table);
-  if (bytes.find('\0') != std::string::npos) return false;
-  const std::string temporary = TemporaryPathBeside(path);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) {
-    // Some systems refuse to replace a read-only file: make the old index writable and retry.
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(path, ignored)) {
-      std::filesystem::permissions(path, std::filesystem::perms::owner_write,
-                                   std::filesystem::perm_options::add, ignored);
-      ec.clear();
-      std::filesystem::rename(temporary, path, ec);
-    }
-  }
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
+bool IndexableNames(const TopicTable& table) {
+  static constexpr auto kRefused = [] {
+    std::array<bool, 256> refused{};
+    for (const int byte : {0x00, 0x14, 0x15, 0x16, 0x17, 0x18, 0x1F}) refused[byte] = true;
+    return refused;
+  }();
+  const std::string_view names = table.nameBytes();
+  if (std::any_of(names.begin(), names.end(),
+                  [](char c) { return kRefused[static_cast<unsigned char>(c)]; })) {
     return false;
   }
+  for (TopicNumber n = 0; n < table.count(); ++n) {
+    if (table.category(n) == 0) return false;
+  }
+  return true;
+}
+
+bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp) {
+  if (!IndexableNames(table)) return false;
+  FileReplacement replacement(path, kIndexTemporary);
+  std::string reason;
+  if (!replacement.begin(reason)) return false;
+  std::string piece;
+  piece.reserve(kWritePiece + 4096);
+  for (TopicNumber n = 0; n < table.count(); ++n) {
+    AppendIndexLine(piece, table, n);
+    if (piece.size() >= kWritePiece) {
+      if (!replacement.write(piece, reason)) return false;
+      piece.clear();
+    }
+  }
+  if (!replacement.write(piece, reason) || !replacement.commit(reason)) return false;
   ApplyFileStamp(path, listStamp);  // a failure only means the next opening scans again
   return true;
 }
 
 IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& busy) {
   table.clear();
-  // A byte 0 ends the text.
-  if (const void* zero = std::memchr(bytes.data(), 0, bytes.size())) {
-    bytes =
-        bytes.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
-  }
-  const LineCount lines = CountLines(bytes);
-  const std::size_t count = lines.lines;
-  if (count > static_cast<std::size_t>(INT32_MAX)) return IndexLoad::Damaged;
-  // Every line holds at least nine bytes besides its line end (see below), so fewer bytes mean a
-  // damaged index, refused before room is reserved for all its lines.
-  if (count > bytes.size() / 9) return IndexLoad::Damaged;
-  // Every line holds at least nine bytes that are not names: five field marks, 0x18, the
-  // category character and one digit each for offset and length.
-  table.reserve(count, bytes.size() - std::min(bytes.size(), 9 * count));
-
-  const auto last = static_cast<std::int64_t>(count) - 1;
-  std::int64_t step = RoundHalfEven(std::max<std::int64_t>(last, 0), 25);
-  if (step <= 0) step = 1;
-  if (step >= 40) busy.showProgress();
-  int progress = 0;
-  std::int64_t untilProgress = 0;  // lines left before the next advance
-
-  LineEnds ends(bytes, lines.loneLf);
-  std::size_t pos = 0;
-  for (std::int64_t i = 0; i <= last; ++i) {
-    if (last > 0 && untilProgress-- == 0) {
-      untilProgress = step - 1;
-      progress += 4;
-      busy.setProgress(std::min(progress, 100));
-    }
-    const std::size_t end = ends.endOf(pos);
-    if (!ParseLine(bytes, pos, end, table)) {
-      table.clear();
-      return IndexLoad::Damaged;
-    }
-    pos = end;
-    if (pos < bytes.size() && bytes[pos] == '\r') {
-      ++pos;
-      if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
-    } else if (pos < bytes.size()) {
-      ++pos;  // a lone LF
-    }
-  }
-  return IndexLoad::Loaded;
+  LineReader counter(bytes, kEndOfIndex);
+  const LineCount count = CountLines(counter);
+  LineReader reader(bytes, kEndOfIndex);
+  return ParseLines(reader, count, table, busy, {});
 }
 
-IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& busy) {
+IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& busy,
+                    const IndexReadOptions& options) {
   table.clear();
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return IndexLoad::Unreadable;
   const std::streamoff size = in.tellg();
   if (size < 0) return IndexLoad::Unreadable;
-  const auto bytes = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+  if (options.maxBytes >= 0 && size > options.maxBytes) return IndexLoad::Damaged;
   in.seekg(0);
-  in.read(bytes.get(), size);
-  if (in.gcount() != size) return IndexLoad::Unreadable;
-  return ParseIndex(std::string_view(bytes.get(), static_cast<std::size_t>(size)), table, busy);
+
+  std::optional<LineCount> count;
+  if (!options.stop) {
+    // A first pass counts the lines, so that room is reserved once and progress can be shown.
+    LineReader counter(in, std::size_t{1} << 20, kEndOfIndex);
+    count = CountLines(counter);
+    if (counter.failed()) return IndexLoad::Unreadable;
+    in.clear();
+    in.seekg(0);
+    if (!in) return IndexLoad::Unreadable;
+  }
+  LineReader reader(in, std::size_t{1} << 20, kEndOfIndex);
+  return ParseLines(reader, count, table, busy, options.stop);
+}
+
+std::optional<TopicRecord> LastIndexRecord(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size <= 0) return std::nullopt;
+  // Reads ever larger pieces of the end until the last line lies whole in one.
+  for (std::streamoff piece = 4096;; piece *= 2) {
+    const std::streamoff from = std::max<std::streamoff>(size - piece, 0);
+    std::string tail(static_cast<std::size_t>(size - from), '\0');
+    in.clear();
+    if (!in.seekg(from) || !in.read(tail.data(), static_cast<std::streamsize>(tail.size()))) {
+      return std::nullopt;
+    }
+    std::string_view text(tail);
+    if (text.ends_with("\r\n")) {
+      text.remove_suffix(2);
+    } else if (text.ends_with('\r') || text.ends_with('\n')) {
+      text.remove_suffix(1);
+    }
+    const std::size_t start = LastLineStart(text, from == 0);
+    if (start == std::string_view::npos) continue;
+    TopicTable one;
+    if (!ParseLine(text.substr(start), one)) return std::nullopt;
+    return one.record(0);
+  }
 }
 
 }  // namespace qorl

@@ -5,8 +5,9 @@
 
 namespace qorl {
 
-// The list path cut before its last '.' (wherever in the path it stands) plus ".qorlv"; a path
-// without any '.' gets ".qorlv" appended.
+// The list path cut before the last '.' of its file name, plus ".qorlv"; a file name without any
+// '.' gets ".qorlv" appended. A '.' in a folder name is never cut at, so the index always lies
+// in the list's own folder.
 std::string IndexPathOf(const std::string& listPath);
 
 }  // namespace qorl

@@ -4,16 +4,60 @@
 #include <cstring>
 
 namespace qorl {
+namespace {
 
-LineReader::LineReader(std::istream& in, std::size_t chunkSize)
-    : in_(in), buffer_(std::max<std::size_t>(chunkSize, 16)) {}
+// True when some LF in the bytes follows no CR (the first byte starts a line, so an LF there
+// follows none). Blocks of fixed size let the compiler test many bytes at once.
+bool HasLoneLf(const char* bytes, std::size_t size) {
+  if (size == 0) return false;
+  if (bytes[0] == '\n') return true;
+  constexpr std::size_t kBlock = 64;
+  std::size_t i = 1;
+  for (; i + kBlock <= size; i += kBlock) {
+    unsigned found = 0;
+    for (std::size_t k = 0; k < kBlock; ++k) {
+      found |= static_cast<unsigned>(bytes[i + k] == '\n') &
+               static_cast<unsigned>(bytes[i + k - 1] != '\r');
+    }
+    if (found != 0) return true;
+  }
+  for (; i < size; ++i) {
+    if (bytes[i] == '\n' && bytes[i - 1] != '\r') return true;
+  }
+  return false;
+}
 
-std::size_t LineReader::find(char byte, std::size_t& cached) {
+}  // namespace
+
+LineReader::LineReader(std::istream& in, std::size_t chunkSize, char endOfText)
+    : in_(&in),
+      buffer_(std::max<std::size_t>(chunkSize, 16)),
+      data_(buffer_.data()),
+      endOfText_(endOfText) {}
+
+LineReader::LineReader(std::string_view text, char endOfText)
+    : data_(text.data()), end_(text.size()), endOfText_(endOfText), atEnd_(true) {
+  noteNewBytes();
+}
+
+std::size_t LineReader::find(char byte, std::size_t& cached) const {
   if (cached == kUnknown || (cached != kNone && cached < begin_)) {
-    const void* hit = std::memchr(buffer_.data() + begin_, byte, end_ - begin_);
-    cached = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - buffer_.data()) : kNone;
+    const void* hit = std::memchr(data_ + begin_, byte, end_ - begin_);
+    cached = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data_) : kNone;
   }
   return cached;
+}
+
+void LineReader::noteNewBytes() {
+  nextCr_ = nextLf_ = nextEnd_ = kUnknown;
+  loneLf_ = HasLoneLf(data_ + begin_, end_ - begin_);
+}
+
+// Keeps only the first cutLimit_ bytes of a line that fills the buffer.
+void LineReader::cutLine() {
+  const std::size_t keep = begin_ + cutLimit_;
+  cutBytes_ += static_cast<std::int64_t>(end_ - keep);
+  end_ = keep;
 }
 
 // Moves the unread tail to the front, grows the buffer when one line fills it, and reads more.
@@ -23,65 +67,66 @@ bool LineReader::refill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-  in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
-  const auto got = static_cast<std::size_t>(in_.gcount());
-  if (in_.bad()) {
+  if (end_ == buffer_.size()) {
+    buffer_.resize(buffer_.size() * 2);
+    data_ = buffer_.data();
+  }
+  in_->read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+  const auto got = static_cast<std::size_t>(in_->gcount());
+  if (in_->bad()) {
     failed_ = true;
     return false;
   }
   if (got == 0) atEnd_ = true;
   end_ += got;
-  nextCr_ = nextLf_ = nextEof_ = kUnknown;
+  noteNewBytes();
+  return true;
+}
+
+bool LineReader::handOut(std::string_view& line, std::size_t stop, std::size_t next) {
+  line = std::string_view(data_ + begin_, stop - begin_);
+  lineLength_ = static_cast<std::int64_t>(line.size()) + cutBytes_;
+  if (cutBytes_ > 0) line = line.substr(0, cutLimit_);
+  cutBytes_ = 0;
+  begin_ = next;
   return true;
 }
 
 bool LineReader::next(std::string_view& line, int& endBytes) {
   while (!finished_ && !failed_) {
     const std::size_t cr = find('\r', nextCr_);
-    const std::size_t lf = find('\n', nextLf_);
-    const std::size_t eof = find('\x1A', nextEof_);
-    const std::size_t stop = std::min({cr, lf, eof});  // kNone is larger than any position
-    const char* start = buffer_.data() + begin_;
+    const std::size_t eot = find(endOfText_, nextEnd_);
+    // Without lone LFs every LF follows a CR, so the first CR or end of text ends the line.
+    const std::size_t lf = loneLf_ ? find('\n', nextLf_) : kNone;
+    const std::size_t stop = std::min({cr, lf, eot});  // kNone is larger than any position
     if (stop == kNone) {
       if (!atEnd_) {
+        if (cutLimit_ > 0 && end_ - begin_ > cutLimit_ && end_ == buffer_.size()) cutLine();
         if (!refill()) return false;
         continue;
       }
       finished_ = true;
-      if (begin_ == end_) return false;
-      line = std::string_view(start, end_ - begin_);
+      if (begin_ == end_ && cutBytes_ == 0) return false;
       endBytes = 2;
-      begin_ = end_;
-      return true;
+      return handOut(line, end_, end_);
     }
-    if (stop == eof) {
+    if (stop == eot) {
       finished_ = true;
-      if (stop == begin_) return false;
-      line = std::string_view(start, stop - begin_);
+      if (stop == begin_ && cutBytes_ == 0) return false;
       endBytes = 2;
-      return true;
+      return handOut(line, stop, stop);
     }
     if (stop == lf) {
-      line = std::string_view(start, stop - begin_);
       endBytes = 1;
-      begin_ = stop + 1;
-      return true;
+      return handOut(line, stop, stop + 1);
     }
-    // A CR: see whether an LF follows, reading on when the CR is the last byte in the buffer.
+    // A CR: see whether an LF follows, reading on when the CR is the last byte read.
     if (stop + 1 == end_ && !atEnd_) {
       if (!refill()) return false;
       continue;
     }
-    line = std::string_view(start, stop - begin_);
-    if (stop + 1 < end_ && buffer_[stop + 1] == '\n') {
-      endBytes = 2;
-      begin_ = stop + 2;
-    } else {
-      endBytes = 1;
-      begin_ = stop + 1;
-    }
-    return true;
+    endBytes = stop + 1 < end_ && data_[stop + 1] == '\n' ? 2 : 1;
+    return handOut(line, stop, stop + endBytes);
   }
   return false;
 }

@@ -50,14 +50,16 @@ ScanStatus ScanTopics(std::istream& in, const ScanOptions& options, TopicTable& 
     return ScanStatus::Ok;
   }
 
-  // The real lists average a few hundred bytes per topic and well under a tenth of their bytes
-  // in names; the table is cut to size at the end.
+  // The real lists average a few hundred bytes per topic and about a tenth of their bytes in
+  // names. Room reserved and never written to costs address space only.
   const auto size = static_cast<std::size_t>(std::max<std::int64_t>(options.fileSize, 0));
-  table.reserve(size / 256 + 16, size / 12 + 256);
+  table.reserve(size / 256 + 16, size / 10 + 256);
 
   std::int64_t progressUnit = RoundHalfEven(options.fileSize, 100);
   if (progressUnit <= 0) progressUnit = 1;
   int progress = 0;
+  // The count at which counted / progressUnit first exceeds progress.
+  std::int64_t nextProgressAt = progressUnit;
 
   std::int64_t counted = 0;
   bool started = false;  // a separator line has been seen
@@ -70,14 +72,18 @@ ScanStatus ScanTopics(std::istream& in, const ScanOptions& options, TopicTable& 
   LineReader reader(in);
   std::string_view line;
   int endBytes = 0;
+  // Only a title line is needed whole; of any other line the first bytes tell a separator.
+  reader.setCutLimit(kMaxSeparator + 1);
   while (reader.next(line, endBytes)) {
-    counted += static_cast<std::int64_t>(line.size()) + endBytes;
+    const std::int64_t length = reader.lineLength();
+    counted += length + endBytes;
     if (counted > kMaxListSize + 2) {  // the file grew past the limit while being read
       table.clear();
       return ScanStatus::TooLarge;
     }
-    if (counted / progressUnit > progress) {
+    if (counted >= nextProgressAt) {
       ++progress;
+      nextProgressAt = (progress + 1) * progressUnit;
       busy.setProgress(std::min(progress, 100));
     }
     if (IsSeparatorLine(line)) {
@@ -86,7 +92,7 @@ ScanStatus ScanTopics(std::istream& in, const ScanOptions& options, TopicTable& 
         identifier = "[List Info]";
         category = '!';
       }
-      const std::int64_t lineStart = counted - static_cast<std::int64_t>(line.size()) - endBytes;
+      const std::int64_t lineStart = counted - length - endBytes;
       const std::int64_t body = lineStart - start;
       // Topics of 2 bytes or less (one empty line) are dropped; the next takes their number.
       if (body > 2) {
@@ -96,12 +102,20 @@ ScanStatus ScanTopics(std::istream& in, const ScanOptions& options, TopicTable& 
       category = static_cast<unsigned char>(line[8]);
       AssignIdentifier(identifier, line);
       start = counted;
+      // A separator line that ends the file without a line end counts two bytes beyond it; a
+      // file of 2 GiB - 1 bytes would place its last topic past what 32 bits can hold.
+      if (start > kMaxListSize) {
+        table.clear();
+        return ScanStatus::TooLarge;
+      }
       title.clear();
       titlePending = category != '!';
+      reader.setCutLimit(titlePending ? 0 : kMaxSeparator + 1);
     } else if (titlePending) {
       title.assign(line);
       std::replace(title.begin(), title.end(), '\t', ' ');
       titlePending = false;
+      reader.setCutLimit(kMaxSeparator + 1);
     }
   }
   if (reader.failed()) {

@@ -24,7 +24,8 @@ struct ScanOptions {
 enum class ScanStatus {
   Ok,          // the table holds every topic of the file
   ReadFailed,  // reading failed part-way; the table is empty
-  TooLarge,    // the file exceeds kMaxListSize bytes; the table is empty
+  TooLarge,    // the file exceeds kMaxListSize bytes (or a topic would start beyond them); the
+               // table is empty
 };
 
 // True for a line of 36 to 74 characters whose characters 1-8 and 10 are '-'.

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "core/list/ascii.h"
 #include "core/list/error_codes.h"
 #include "core/list/index_file.h"
+#include "core/list/index_fit.h"
 #include "core/list/index_path.h"
 #include "core/list/list_kind.h"
 #include "core/list/list_scanner.h"
@@ -35,7 +37,63 @@ bool IsOwnIndex(const std::string& listPath, const std::string& indexPath) {
   return std::filesystem::equivalent(listPath, indexPath, error) && !error;
 }
 
+// An index line is at most 18 bytes longer than the list bytes of its topic (a separator line of
+// L >= 36 characters gives an identifier of L - 11, the marks and numbers take up to 29 bytes),
+// and the list-info and whole-file topics add their names: a larger index is not this list's.
+std::int64_t LargestIndexFor(std::int64_t listSize) {
+  return 2 * listSize + 65536;
+}
+
 }  // namespace
+
+bool ListSession::loadCurrentIndex(const OpenOptions& options, BusyIndicator& busy) {
+  IndexReadOptions read;
+  read.maxBytes = LargestIndexFor(stamp_.size);
+  read.stop = options.stopReading;
+  // A damaged or unreadable index counts as stale: the list is scanned instead.
+  const IndexLoad load = LoadIndex(indexPath_, topics_, busy, read);
+  if (load != IndexLoad::Loaded && load != IndexLoad::Stopped) return false;
+  complete_ = load == IndexLoad::Loaded;
+  // The last topic must end where the list ends; an empty index is taken as it is.
+  std::optional<TopicRecord> last;
+  if (complete_ && !topics_.empty()) last = topics_.record(topics_.count() - 1);
+  if (!complete_) last = LastIndexRecord(indexPath_);
+  if ((complete_ && topics_.empty()) ||
+      (last && LastTopicFitsList(*last, listPath_, stamp_.size))) {
+    source_ = TopicSource::Index;
+    return true;
+  }
+  topics_.clear();
+  complete_ = true;
+  return false;
+}
+
+bool ListSession::scan(bool writeIndex, BusyIndicator& busy, MessageService& messages) {
+  std::ifstream in(listPath_, std::ios::binary);
+  ScanStatus status = ScanStatus::ReadFailed;
+  if (in) {
+    ScanOptions scan{parseTopics_, stamp_.size, std::string(FileNameOf(listPath_))};
+    status = ScanTopics(in, scan, topics_, busy);
+  }
+  if (status != ScanStatus::Ok) {
+    ShowError(messages, kErrorLoadList);
+    close();
+    return false;
+  }
+  source_ = TopicSource::Scan;
+  if (!writeIndex) return true;
+  if (!IndexableNames(topics_)) {
+    // Nothing the user can do makes these names fit an index: the list is scanned at every
+    // opening, and error 2 says so once, not again while the list stays as it is.
+    const bool told = unindexablePath_ == listPath_ && unindexableStamp_ == stamp_;
+    unindexablePath_ = listPath_;
+    unindexableStamp_ = stamp_;
+    if (!told) ShowError(messages, kErrorCreateIndex);
+    return true;
+  }
+  if (!WriteIndex(topics_, indexPath_, stamp_)) ShowError(messages, kErrorCreateIndex);
+  return true;
+}
 
 ListSession::ListSession() = default;
 ListSession::~ListSession() = default;
@@ -53,6 +111,7 @@ void ListSession::close() {
   indexPath_.clear();
   listKind_ = ListKind::None;
   source_ = TopicSource::None;
+  complete_ = true;
   held_.reset();
   topics_.clear();
   topics_.shrinkToFit();
@@ -80,37 +139,27 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
 
   const bool ownIndex = IsOwnIndex(path, indexPath_);
   bool loaded = false;
-  if (options.policy.readsIndex() && !options.rescan && !ownIndex) {
-    const std::optional<FileStamp> indexStamp = ReadFileStamp(indexPath_);
-    if (indexStamp && indexStamp->dosDateTime == stamp_.dosDateTime) {
-      BusyScope scope(busy, "Loading topics of " + fileName + "...",
-                      BusyOptions{true, true, false});
-      // A damaged or unreadable index counts as stale: the list is scanned below.
-      loaded = LoadIndex(indexPath_, topics_, busy) == IndexLoad::Loaded;
-      if (loaded) source_ = TopicSource::Index;
+  try {
+    if (options.policy.readsIndex() && !options.rescan && !ownIndex) {
+      const std::optional<FileStamp> indexStamp = ReadFileStamp(indexPath_);
+      if (indexStamp && SameLastWrite(stamp_, *indexStamp)) {
+        BusyScope scope(busy, "Loading topics of " + fileName + "...",
+                        BusyOptions{true, true, false});
+        loaded = loadCurrentIndex(options, busy);
+      }
     }
-  }
-
-  if (!loaded) {
-    const bool writeIndex = options.policy.writesIndex() && !ownIndex;
-    const std::string hint = writeIndex ? "Creating new indexfile for " + fileName + "..."
-                                        : "Loading topics from " + fileName + "...";
-    BusyScope scope(busy, hint, BusyOptions{true, true, true});
-    std::ifstream in(path, std::ios::binary);
-    ScanStatus status = ScanStatus::ReadFailed;
-    if (in) {
-      ScanOptions scan{parseTopics_, stamp_.size, fileName};
-      status = ScanTopics(in, scan, topics_, busy);
+    if (!loaded) {
+      const bool writeIndex = options.policy.writesIndex() && !ownIndex;
+      const std::string hint = writeIndex ? "Creating new indexfile for " + fileName + "..."
+                                          : "Loading topics from " + fileName + "...";
+      BusyScope scope(busy, hint, BusyOptions{true, true, true});
+      if (!scan(writeIndex, busy, messages)) return OpenOutcome::LoadFailed;
     }
-    if (status != ScanStatus::Ok) {
-      ShowError(messages, kErrorLoadList);
-      close();
-      return OpenOutcome::LoadFailed;
-    }
-    source_ = TopicSource::Scan;
-    if (writeIndex && !WriteIndex(topics_, indexPath_, stamp_)) {
-      ShowError(messages, kErrorCreateIndex);
-    }
+  } catch (const std::bad_alloc&) {
+    // A list too large for the memory at hand is a list that cannot be loaded.
+    close();
+    ShowError(messages, kErrorLoadList);
+    return OpenOutcome::LoadFailed;
   }
 
   auto held = std::make_unique<HeldFile>();

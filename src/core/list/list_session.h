@@ -9,6 +9,7 @@
 
 #include "core/list/busy.h"
 #include "core/list/file_stamp.h"
+#include "core/list/index_file.h"
 #include "core/list/message_service.h"
 #include "core/list/topic_table.h"
 
@@ -26,6 +27,10 @@ struct OpenOptions {
   IndexPolicy policy;
   bool onlyParseLst = true;  // only files named *.LST are split into topics
   bool rescan = false;       // scan although the index is current
+  // For a lookup of one topic: told of each topic read from a current index, true ends the
+  // reading there and the table holds only the topics up to it (see ListSession::complete()).
+  // A scan always reads the whole list.
+  IndexReadStop stopReading;
 };
 
 enum class OpenOutcome {
@@ -50,7 +55,9 @@ class ListSession {
   // Opens the list at path: checks that it exists (else the "Unable to find" message and
   // NotFound, with the open list untouched), closes the open list, reads a current index or
   // scans (writing the index where the policy allows), then opens the held list file.
-  // Long work runs under the busy pattern; every failure is reported through messages.
+  // An index is used only when its topics fit the list (LastTopicFitsList) and it is no larger
+  // than the list could need. Long work runs under the busy pattern; every failure is reported
+  // through messages, running out of memory included (error 1, the list closed).
   OpenOutcome open(const std::string& path, const OpenOptions& options, BusyIndicator& busy,
                    MessageService& messages);
   // Forgets the open list; harmless when none is open.
@@ -63,6 +70,8 @@ class ListSession {
   bool parseTopics() const { return parseTopics_; }
   const FileStamp& stamp() const { return stamp_; }
   TopicSource source() const { return source_; }
+  // False when OpenOptions::stopReading ended the index reading before its last line.
+  bool complete() const { return complete_; }
   const TopicTable& topics() const { return topics_; }
 
   // Reads topic n's bytes from the held list file into out. A range that runs past the end of
@@ -73,13 +82,21 @@ class ListSession {
  private:
   struct HeldFile;
 
+  bool loadCurrentIndex(const OpenOptions& options, BusyIndicator& busy);
+  bool scan(bool writeIndex, BusyIndicator& busy, MessageService& messages);
+
   std::string listPath_;
   std::string indexPath_;
   FileStamp stamp_;
   bool parseTopics_ = true;
   int listKind_ = -1;
   TopicSource source_ = TopicSource::None;
+  bool complete_ = true;
   TopicTable topics_;
+  // The list (path and stamp) whose names could not be indexed when error 2 was last shown for
+  // that reason, so that reopening it unchanged does not show it again.
+  std::string unindexablePath_;
+  FileStamp unindexableStamp_;
   std::unique_ptr<HeldFile> held_;
 };
 

@@ -25,10 +25,21 @@ void TopicTable::append(std::string_view identifier, unsigned char category, std
   categories_.set(category);
 }
 
+namespace {
+
+// Shrinking copies the store, so it is done only where much of it is unused; capacity that was
+// never written to costs address space only.
+template <typename Store>
+void ShrinkWhereMostlyUnused(Store& store) {
+  if (store.capacity() - store.size() > store.capacity() / 4) store.shrink_to_fit();
+}
+
+}  // namespace
+
 void TopicTable::shrinkToFit() {
-  records_.shrink_to_fit();
-  names_.shrink_to_fit();
-  nameStarts_.shrink_to_fit();
+  ShrinkWhereMostlyUnused(records_);
+  ShrinkWhereMostlyUnused(names_);
+  ShrinkWhereMostlyUnused(nameStarts_);
 }
 
 std::size_t TopicTable::memoryBytes() const {

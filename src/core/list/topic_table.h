@@ -43,8 +43,11 @@ class TopicTable {
   void reserve(std::size_t topics, std::size_t nameBytes);
   void append(std::string_view identifier, unsigned char category, std::int32_t offset,
               std::int32_t length, std::string_view title);
-  // Gives back the capacity reserved beyond the final count.
+  // Gives back the capacity reserved beyond the final count where more than a quarter of a store
+  // is unused.
   void shrinkToFit();
+  // Every identifier and title back to back, in topic order.
+  std::string_view nameBytes() const { return names_; }
   // Heap bytes held by the table (records, names, name positions).
   std::size_t memoryBytes() const;
 

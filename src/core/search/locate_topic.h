@@ -4,6 +4,7 @@
 // state's start position and not-found flag (FindState::locateHit / locateMissed), are the
 // caller's.
 
+#include <functional>
 #include <string_view>
 
 #include "core/browse/reference_key.h"
@@ -35,5 +36,11 @@ struct ReferenceTarget {
 // the title text, then, when that finds nothing, with the key alone.
 ReferenceTarget ResolveAndLocate(const TopicTable& table, std::string_view reference, int listKind,
                                  std::string_view currentIdentifier);
+
+// For reading a list's topics one by one: true at the first topic after which more topics cannot
+// change what ResolveAndLocate answers (the first that matches key and title text, or at once when
+// the reference names no topic at all). The texts are copied.
+std::function<bool(const TopicTable&, TopicNumber)> ReferenceFoundAt(
+    std::string_view reference, int listKind, std::string_view currentIdentifier);
 
 }  // namespace qorl

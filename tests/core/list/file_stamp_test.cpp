@@ -25,7 +25,7 @@ TEST(FileStamp, MissingFileHasNoStamp) {
 TEST(FileStamp, AppliedStampReadsBackWithSizeAndReadOnly) {
   test::TempDir dir;
   const std::string path = dir.write("a.lst", "12345");
-  const FileStamp wanted{Dos(2000, 7, 14, 13, 45, 58), 0, true};
+  const FileStamp wanted{Dos(2000, 7, 14, 13, 45, 58), 0, true, {}};
   ASSERT_TRUE(ApplyFileStamp(path, wanted));
   auto got = ReadFileStamp(path);
   ASSERT_TRUE(got);
@@ -37,7 +37,7 @@ TEST(FileStamp, AppliedStampReadsBackWithSizeAndReadOnly) {
   EXPECT_EQ(info.st_mode & S_IWUSR, 0u);
 
   // Two seconds later is a different stamp; clearing read-only restores the owner's write bit.
-  ASSERT_TRUE(ApplyFileStamp(path, FileStamp{Dos(2000, 7, 14, 13, 46, 0), 0, false}));
+  ASSERT_TRUE(ApplyFileStamp(path, FileStamp{Dos(2000, 7, 14, 13, 46, 0), 0, false, {}}));
   got = ReadFileStamp(path);
   ASSERT_TRUE(got);
   EXPECT_NE(got->dosDateTime, wanted.dosDateTime);

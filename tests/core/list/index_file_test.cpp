@@ -133,8 +133,8 @@ TEST(IndexFile, WriteReplacesTheOldIndexAndCopiesStampAndReadOnly) {
   test::TempDir dir;
   const std::string path = dir.write("LIST.qorlv", "old contents that are longer than the new");
   ::chmod(path.c_str(), 0444);
-  const FileStamp stamp{(44u << 25) | (3u << 21) | (15u << 16) | (10u << 11) | (20u << 5) | 7u, 0,
-                        true};
+  const FileStamp stamp{
+      (44u << 25) | (3u << 21) | (15u << 16) | (10u << 11) | (20u << 5) | 7u, 0, true, {}};
   ASSERT_TRUE(WriteIndex(WorkedExampleTable(), path, stamp));
   EXPECT_EQ(test::ReadBytes(path), kWorkedIndex);
   const auto written = ReadFileStamp(path);

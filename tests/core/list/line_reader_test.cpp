@@ -48,5 +48,28 @@ TEST(LineReader, EndOfText) {
   EXPECT_EQ(ReadAll("a\r\n\x1A", 16), (std::vector<ReadLine>{{"a", 2}}));
 }
 
+TEST(LineReader, LongLinesAreCutWhenAskedAndHeldWholeOtherwise) {
+  // A list of one 8 MiB line and a short one, read in 1 MiB chunks.
+  const std::string longLine(std::size_t{8} << 20, 'x');
+  std::istringstream in(longLine + "\r\nshort\r\n");
+  LineReader reader(in, std::size_t{1} << 20);
+  reader.setCutLimit(75);
+  std::string_view line;
+  int endBytes = 0;
+  ASSERT_TRUE(reader.next(line, endBytes));
+  EXPECT_EQ(line, longLine.substr(0, 75));
+  EXPECT_EQ(reader.lineLength(), static_cast<std::int64_t>(longLine.size()));
+  EXPECT_EQ(endBytes, 2);
+  EXPECT_LE(reader.bufferSize(), std::size_t{2} << 20);
+  ASSERT_TRUE(reader.next(line, endBytes));
+  EXPECT_EQ(line, "short");
+  EXPECT_EQ(reader.lineLength(), 5);
+
+  std::istringstream again(longLine);
+  LineReader whole(again, std::size_t{1} << 20);
+  ASSERT_TRUE(whole.next(line, endBytes));
+  EXPECT_EQ(line, longLine);
+}
+
 }  // namespace
 }  // namespace qorl

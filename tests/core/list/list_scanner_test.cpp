@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 
 #include "core/support/list_builder.h"
@@ -265,6 +267,45 @@ TEST(ListScanner, ReadErrorDiscardsTheTable) {
   TopicTable table;
   NullBusyIndicator busy;
   EXPECT_EQ(ScanTopics(in, {true, 1000, "X.LST"}, table, busy), ScanStatus::ReadFailed);
+  EXPECT_TRUE(table.empty());
+}
+
+// Zero bytes up to a given count and then a tail, all made up on demand, so that gigabytes pass
+// without a file.
+class ZerosThenTail : public std::streambuf {
+ public:
+  ZerosThenTail(std::int64_t zeros, std::string tail) : zeros_(zeros), tail_(std::move(tail)) {
+    setg(tail_.data(), tail_.data(), tail_.data());
+  }
+
+ protected:
+  std::streamsize xsgetn(char* out, std::streamsize count) override {
+    const std::streamsize zeros = std::min<std::streamsize>(count, zeros_);
+    std::memset(out, 0, static_cast<std::size_t>(zeros));
+    zeros_ -= zeros;
+    const std::streamsize rest = std::min<std::streamsize>(
+        count - zeros, static_cast<std::streamsize>(tail_.size() - given_));
+    std::memcpy(out + zeros, tail_.data() + given_, static_cast<std::size_t>(rest));
+    given_ += static_cast<std::size_t>(rest);
+    return zeros + rest;
+  }
+
+ private:
+  std::int64_t zeros_;
+  std::string tail_;
+  std::size_t given_ = 0;
+};
+
+TEST(ListScanner, SeparatorWithoutLineEndAtTwoGigabytesIsRefused) {
+  // The last topic of a 2^31 - 1 byte file ending in a separator line without line end would
+  // start two bytes beyond the end, past what 32 bits can hold.
+  const std::string tail = "\r\n" + SeparatorLine('D', "LAST");
+  const std::int64_t size = (std::int64_t{1} << 31) - 1;
+  ZerosThenTail buffer(size - static_cast<std::int64_t>(tail.size()), tail);
+  std::istream in(&buffer);
+  TopicTable table;
+  NullBusyIndicator busy;
+  EXPECT_EQ(ScanTopics(in, {true, size, "BIG.LST"}, table, busy), ScanStatus::TooLarge);
   EXPECT_TRUE(table.empty());
 }
 

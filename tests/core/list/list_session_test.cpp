@@ -1,9 +1,13 @@
 #include "core/list/list_session.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "core/list/index_file.h"
 #include "core/support/list_builder.h"
@@ -25,6 +29,13 @@ const std::string kWorkedList = ListBuilder()
                                     .topic('D', "0101", "Second topic title")
                                     .str();
 
+// An index line whose topic ends where kWorkedList ends, so that an index holding it last fits.
+const std::string kFittingLastLine =
+    "Z\x14"
+    "D\x15"
+    "143\x16"
+    "20\x17\x18\x1F\r\n";
+
 constexpr std::uint32_t kStamp = (40u << 25) | (5u << 21) | (17u << 16) | (9u << 11) | (30u << 5);
 
 IndexPolicy Use() {
@@ -42,14 +53,14 @@ class ListSessionTest : public ::testing::Test {
   // Writes a list with a fixed stamp and returns its path.
   std::string writeList(const std::string& name, const std::string& bytes) {
     const std::string path = dir.write(name, bytes);
-    ApplyFileStamp(path, FileStamp{kStamp, 0, false});
+    ApplyFileStamp(path, FileStamp{kStamp, 0, false, {}});
     return path;
   }
   // Writes an index file carrying the given stamp.
   std::string writeIndex(const std::string& name, const std::string& bytes,
                          std::uint32_t stamp = kStamp) {
     const std::string path = dir.write(name, bytes);
-    ApplyFileStamp(path, FileStamp{stamp, 0, false});
+    ApplyFileStamp(path, FileStamp{stamp, 0, false, {}});
     return path;
   }
   OpenOutcome open(const std::string& path, IndexPolicy policy = {}, bool rescan = false,
@@ -93,11 +104,12 @@ TEST_F(ListSessionTest, ScanWritesTheIndexAndTheNextOpeningReadsIt) {
 
 TEST_F(ListSessionTest, IndexIsCurrentOnlyWithAnEqualStamp) {
   const std::string list = writeList("PORTS.LST", kWorkedList);
-  // Equal stamp: used even though it does not match the list's contents.
+  // Equal stamp: used even though it does not match the list's contents (its one topic ends
+  // where the list ends).
   const std::string other =
       "X\x14Q\x15"
       "0\x16"
-      "5\x17\x18\x1F"
+      "163\x17\x18\x1F"
       "from index\r\n";
   writeIndex("PORTS.qorlv", other);
   ASSERT_EQ(open(list), OpenOutcome::Opened);
@@ -244,7 +256,7 @@ TEST_F(ListSessionTest, OnlyLstFilesAreSplitWhenAsked) {
 
 TEST_F(ListSessionTest, ReadOnlyListGetsAReadOnlyIndexThatCanStillBeReplaced) {
   const std::string list = dir.write("MSR.LST", kWorkedList);
-  ApplyFileStamp(list, FileStamp{kStamp, 0, true});
+  ApplyFileStamp(list, FileStamp{kStamp, 0, true, {}});
   ASSERT_EQ(open(list), OpenOutcome::Opened);
   EXPECT_TRUE(ReadFileStamp(session.indexPath())->readOnly);
 
@@ -252,7 +264,7 @@ TEST_F(ListSessionTest, ReadOnlyListGetsAReadOnlyIndexThatCanStillBeReplaced) {
   ::chmod(list.c_str(), 0644);
   const std::string changed = kWorkedList + test::Separator('E', "0102") + test::Line("new");
   dir.write("MSR.LST", changed);
-  ApplyFileStamp(list, FileStamp{kStamp + 2, 0, true});
+  ApplyFileStamp(list, FileStamp{kStamp + 2, 0, true, {}});
   ASSERT_EQ(open(list), OpenOutcome::Opened);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(session.source(), TopicSource::Scan);
@@ -298,8 +310,10 @@ TEST_F(ListSessionTest, ReadTopicBounds) {
              "C\x14"
              "D\x15"
              "150\x16"
-             "2147483647\x17\x18\x1F\r\n");
+             "2147483647\x17\x18\x1F\r\n" +
+                 kFittingLastLine);
   ASSERT_EQ(open(list), OpenOutcome::Opened);
+  ASSERT_EQ(session.source(), TopicSource::Index);
   std::string text;
   ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);
   EXPECT_EQ(text, kWorkedList.substr(150));
@@ -309,14 +323,15 @@ TEST_F(ListSessionTest, ReadTopicBounds) {
   ASSERT_EQ(session.readTopic(2, text), ReadTopicResult::Ok);
   EXPECT_EQ(text, kWorkedList.substr(150));
   EXPECT_LT(text.capacity(), std::size_t{1} << 20);
-  EXPECT_EQ(session.readTopic(3, text), ReadTopicResult::Failed);
+  EXPECT_EQ(session.readTopic(4, text), ReadTopicResult::Failed);
   EXPECT_EQ(session.readTopic(-1, text), ReadTopicResult::Failed);
   // A length far beyond the file reads what is there without claiming memory for the rest.
   writeIndex("OPCODES.qorlv",
              "A\x14"
              "D\x15"
              "150\x16"
-             "2147483647\x17\x18\x1F\r\n");
+             "2147483647\x17\x18\x1F\r\n" +
+                 kFittingLastLine);
   ASSERT_EQ(open(list), OpenOutcome::Opened);
   ASSERT_EQ(session.readTopic(0, text), ReadTopicResult::Ok);
   EXPECT_EQ(text, kWorkedList.substr(150));
@@ -330,6 +345,138 @@ TEST_F(ListSessionTest, ReadTopicBounds) {
   EXPECT_FALSE(session.isOpen());
   EXPECT_EQ(session.readTopic(0, text), ReadTopicResult::Failed);
   EXPECT_TRUE(session.listPath().empty());
+}
+
+TEST_F(ListSessionTest, ListStampedBefore1980IsRescannedWhenItChanges) {
+  // Every time before 1980 has the same DOS form; there the exact times decide.
+  const auto stampAt = [](const std::string& path, std::int64_t seconds) {
+    FileStamp stamp;
+    stamp.exactTime = seconds;
+    ASSERT_TRUE(ApplyFileStamp(path, stamp));
+  };
+  const std::string list = dir.write("SMM.LST", kWorkedList);
+  stampAt(list, 170'000'000);  // 1975
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+
+  // Changed in place (same size) and stamped 1970.
+  std::string changed = kWorkedList;
+  changed.replace(changed.find("First"), 5, "Other");
+  dir.write("SMM.LST", changed);
+  stampAt(list, 86'400);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.topics().title(1), "Other topic title");
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListSessionTest, ListsSharingAnIndexNameAndAStampShowTheirOwnTopics) {
+  // INTERRUP.A and INTERRUP.LST both use INTERRUP.qorlv; an index whose topics do not end where
+  // the list ends belongs to the other one.
+  const std::string section =
+      writeList("INTERRUP.A", kWorkedList + ListBuilder().topic('E', "0102", "Third").str());
+  const std::string whole = writeList("INTERRUP.LST", kWorkedList);
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_EQ(open(section, Use(), false, false), OpenOutcome::Opened);
+    EXPECT_EQ(session.topics().count(), 4);
+    EXPECT_EQ(session.source(), TopicSource::Scan);
+    ASSERT_EQ(open(whole), OpenOutcome::Opened);
+    EXPECT_EQ(session.topics().count(), 3);
+    EXPECT_EQ(session.source(), TopicSource::Scan);
+  }
+  ASSERT_EQ(open(whole), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListSessionTest, FieldMarksInNamesGetNoIndexAndErrorTwoOnce) {
+  // Reading an index cuts an identifier at 0x14; such a list is scanned at every opening, and
+  // error 2 is not repeated while the list stays unchanged.
+  const std::string list = writeList("SMM.LST", ListBuilder()
+                                                    .topic('M',
+                                                           "00\x14"
+                                                           "01",
+                                                           "a\x1F"
+                                                           "b\x16")
+                                                    .topic('M', "0002", "second")
+                                                    .str());
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_EQ(open(list), OpenOutcome::Opened);
+    EXPECT_EQ(session.source(), TopicSource::Scan);
+    ASSERT_EQ(session.topics().count(), 2);
+    EXPECT_EQ(session.topics().identifier(0),
+              "00\x14"
+              "01");
+    EXPECT_EQ(session.topics().category(0), 'M');
+    EXPECT_EQ(session.topics().title(0),
+              "a\x1F"
+              "b\x16");
+  }
+  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Unable to create indexfile !"}));
+  EXPECT_FALSE(std::filesystem::exists(session.indexPath()));
+}
+
+TEST_F(ListSessionTest, IndexFarLargerThanItsListIsStale) {
+  const std::string list = writeList("GLOSSARY.LST", kWorkedList);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  const std::string index = session.indexPath();
+  session.close();
+  std::filesystem::resize_file(index, std::uintmax_t{30} << 30);  // sparse, 30 GiB
+  ApplyFileStamp(index, FileStamp{kStamp, 0, false, {}});
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_EQ(session.topics().count(), 3);
+  EXPECT_EQ(test::ReadBytes(index), kWorkedIndex);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ListSessionTest, RunningOutOfMemoryWhileOpeningEndsInErrorOne) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "an address-space limit does not work with the address sanitizer";
+#else
+  const std::string big = dir.write("MEMORY.LST", "");
+  std::filesystem::resize_file(big, (std::uintmax_t{1} << 31) - 1);  // sparse
+  EXPECT_EXIT(
+      {
+        // Room for the program as it stands, not for the table of a 2 GiB list.
+        struct rlimit limit {};
+        std::ifstream status("/proc/self/statm");
+        std::uint64_t pages = 0;
+        status >> pages;
+        limit.rlim_cur = limit.rlim_max =
+            pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE)) + (std::uint64_t{64} << 20);
+        ::setrlimit(RLIMIT_AS, &limit);
+        const OpenOutcome outcome = open(big);
+        std::exit(outcome == OpenOutcome::LoadFailed && !session.isOpen() &&
+                          messages.warnings == std::vector<std::string>{"Unable to load list !"}
+                      ? 0
+                      : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+#endif
+}
+
+TEST_F(ListSessionTest, LookupStopsReadingTheIndexAtItsTopicAndStillChecksTheFit) {
+  const std::string list = writeList("FARCALL.LST", kWorkedList);
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  OpenOptions lookup;
+  lookup.stopReading = [](const TopicTable&, TopicNumber n) { return n == 1; };
+  ASSERT_EQ(session.open(list, lookup, busy, messages), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  EXPECT_FALSE(session.complete());
+  ASSERT_EQ(session.topics().count(), 2);
+  EXPECT_EQ(session.topics().identifier(1), "0100");
+
+  // The index of a longer list under the same stamp is not used, though its first lines fit.
+  writeList("FARCALL.LST", kWorkedList + "more\r\n");
+  ASSERT_EQ(session.open(list, lookup, busy, messages), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_TRUE(session.complete());
+  EXPECT_EQ(session.topics().count(), 3);
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ListSessionTest, MoreThan65536TopicsSurviveTheIndex) {

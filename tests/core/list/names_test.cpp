@@ -9,10 +9,14 @@
 namespace qorl {
 namespace {
 
-TEST(IndexPath, CutsAtTheLastDotOfTheWholePath) {
+TEST(IndexPath, CutsAtTheLastDotOfTheFileName) {
   EXPECT_EQ(IndexPathOf("C:\\LISTS\\INTERRUP.LST"), "C:\\LISTS\\INTERRUP.qorlv");
   EXPECT_EQ(IndexPathOf("/lists/ports.lst"), "/lists/ports.qorlv");
-  EXPECT_EQ(IndexPathOf("C:\\A.B\\LIST"), "C:\\A.qorlv");
+  // A dot in a folder name is not cut at: the index stays beside the list.
+  EXPECT_EQ(IndexPathOf("C:\\A.B\\LIST"), "C:\\A.B\\LIST.qorlv");
+  EXPECT_EQ(IndexPathOf("a.b/NOTES"), "a.b/NOTES.qorlv");
+  EXPECT_EQ(IndexPathOf("./NOTES"), "./NOTES.qorlv");
+  EXPECT_EQ(IndexPathOf("../x.y/.NOTES"), "../x.y/.qorlv");
   EXPECT_EQ(IndexPathOf("/a/LIST"), "/a/LIST.qorlv");
   EXPECT_EQ(IndexPathOf("list.tar.gz"), "list.tar.qorlv");
   EXPECT_EQ(IndexPathOf(""), ".qorlv");

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Whole-process measures of `qorl` on a scaled list: INTERRUP.LST repeated COPIES times, built in a
+# temporary folder that is removed afterwards. Each measure is the median of RUNS runs of wall
+# time (ms) and peak resident memory (/usr/bin/time -f %M, KiB; mapped file pages count), taken
+# in the same run as its floor, `grep -c '^--------'` with its output to a file.
+#   scan      qorl index --policy nouse   (scan only, no index read or written)
+#   first     qorl index                  (scan and write the index; the index is removed first)
+#   reopen    qorl index                  (read the current index)
+#   show      qorl show LIST #N           (N: a topic of the first copy, and the last topic)
+#   ref       qorl ref LIST "INT 21/AH=4Ch"
+# Usage: bench/scale_list.sh [copies] [runs] [qorl] [lists folder]
+#        (defaults: 32, 5, build/src/cli/qorl, ../shared/lists)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+copies="${1:-32}"
+runs="${2:-5}"
+qorl="$(realpath "${3:-$root/build/src/cli/qorl}")"
+lists="$(cd "${4:-$root/../shared/lists}" && pwd)"
+[ -x "$qorl" ] || { echo "build qorl first"; exit 1; }
+[ -f "$lists/INTERRUP.LST" ] || { echo "skipped: no INTERRUP.LST in $lists"; exit 0; }
+[ -x /usr/bin/time ] || { echo "skipped: /usr/bin/time is missing"; exit 0; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+list="$work/INTERRUP.LST"
+for _ in $(seq "$copies"); do cat "$lists/INTERRUP.LST"; done > "$list"
+index="$work/INTERRUP.qorlv"
+
+# One run: prints "milliseconds KiB".
+measure() {
+  local start end
+  start=$(date +%s%N)
+  /usr/bin/time -o "$work/rss" -f %M "$@" > "$work/out" 2> /dev/null || true
+  end=$(date +%s%N)
+  echo "$(((end - start) / 1000000)) $(tail -n 1 "$work/rss")"
+}
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+# Runs a measure RUNS times (before each, the command in $prepare) and prints median ms and KiB.
+report() {
+  local name="$1" prepare="$2"
+  shift 2
+  : > "$work/times"
+  : > "$work/peaks"
+  for _ in $(seq "$runs"); do
+    eval "$prepare"
+    read -r ms kib < <(measure "$@")
+    echo "$ms" >> "$work/times"
+    echo "$kib" >> "$work/peaks"
+  done
+  printf '%-8s %8s ms %8s KiB\n' "$name" "$(median < "$work/times")" "$(median < "$work/peaks")"
+}
+
+size=$(stat -c %s "$list")
+cat "$list" > /dev/null  # into the page cache
+echo "list: INTERRUP.LST x $copies = $size bytes; median of $runs runs; $qorl"
+report grep ":" grep -c '^--------' "$list"
+report scan ":" "$qorl" index --policy nouse "$list"
+report first "rm -f '$index'" "$qorl" index "$list"
+echo "index: $(stat -c %s "$index") bytes"
+report reopen ":" "$qorl" index "$list"
+topics=$("$qorl" index "$list" | cut -d' ' -f1)
+report "show #100" ":" "$qorl" show "$list" "#100"
+report "show #last" ":" "$qorl" show "$list" "#$((topics - 1))"
+report ref ":" "$qorl" ref "$list" "INT 21/AH=4Ch"

@@ -1,0 +1,55 @@
+#include "core/list/file_replacement.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/list/index_file.h"
+#include "core/settings/settings_file_io.h"
+#include "core/support/temp_dir.h"
+#include "core/support/worked_example.h"
+
+namespace qorl {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Temporaries left by writers that were killed are removed at the next write of the same file;
+// one that a live writer holds, and every other file, stay.
+TEST(FileReplacement, NextWriteRemovesAbandonedTemporariesOnly) {
+  test::TempDir dir;
+  const std::vector<std::string> abandoned = {"LIST.qorlv.tmp-3k9x", "LIST.qorlv.tmp-0123456789abc",
+                                              "Qorl Viewer.reg.aB3dE9"};
+  const std::vector<std::string> kept = {"LIST.qorlv.tmp-",      "LIST.qorlv.tmp-UPPER",
+                                         "OTHER.qorlv.tmp-3k9x", "LIST.LST.tmp-3k9x",
+                                         "Qorl Viewer.reg.bad",  "Qorl Viewer.reg.bad100",
+                                         "Qorl Viewer.reg.a1",   "Qorl Viewer.reg.held1"};
+  for (const auto& name : abandoned) dir.write(name, "left over");
+  for (const auto& name : kept) dir.write(name, "other");
+  const std::string held = dir.file("LIST.qorlv.tmp-held");
+  dir.write("LIST.qorlv.tmp-held", "being written");
+  const int fd = ::open(held.c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+
+  ASSERT_TRUE(WriteIndex(test::WorkedExampleTable(), dir.file("LIST.qorlv"), FileStamp{}));
+  std::string reason;
+  ASSERT_TRUE(WriteSettingsFile(dir.file("Qorl Viewer.reg"), "settings", reason)) << reason;
+  ::close(fd);
+
+  for (const auto& name : abandoned) EXPECT_FALSE(fs::exists(dir.file(name))) << name;
+  for (const auto& name : kept) EXPECT_TRUE(fs::exists(dir.file(name))) << name;
+  EXPECT_TRUE(fs::exists(held));
+  EXPECT_EQ(test::ReadBytes(dir.file("Qorl Viewer.reg")), "settings");
+  EXPECT_EQ(test::ReadBytes(dir.file("LIST.qorlv")), test::kWorkedIndex);
+  // The writes leave no temporaries of their own.
+  std::size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, kept.size() + 3);
+}
+
+}  // namespace
+}  // namespace qorl
