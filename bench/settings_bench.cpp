@@ -1,5 +1,6 @@
 // Cost of the settings store at start (placement and settings read from the hive file) and at
-// exit (every value written, one atomic file write).
+// exit (every value written, one atomic file write), and of reading a settings file that holds
+// far more values than the program writes (one read costs the same at any size per value).
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -9,6 +10,7 @@
 
 #include "core/list/message_service.h"
 #include "core/settings/hive_file.h"
+#include "core/settings/hive_text.h"
 #include "core/settings/settings_store.h"
 
 namespace {
@@ -69,5 +71,29 @@ void BM_SaveAtExit(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SaveAtExit);
+
+// A file of n values in one key, as an imported export or a hand-grown file may hold.
+std::string ManyValuesText(int n) {
+  std::string text =
+      "Windows Registry Editor Version 5.00\n\n"
+      "[HKEY_CURRENT_USER\\Software\\Halvex\\Qorl Viewer\\2\\Config]\n";
+  for (int i = 0; i < n; ++i) {
+    text += "\"Value";
+    text += std::to_string(i);
+    text += "\"=dword:0000002a\n";
+  }
+  return text;
+}
+
+void BM_ParseManyValues(benchmark::State& state) {
+  const std::string text = ManyValuesText(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    auto tree = qorl::ParseHiveText(text);
+    if (!tree) return state.SkipWithError("the text did not parse");
+    benchmark::DoNotOptimize(tree);
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ParseManyValues)->Arg(5000)->Arg(40000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace

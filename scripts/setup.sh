@@ -8,6 +8,9 @@ packages=(
   fonts-liberation
   dosbox nasm  # DOSBox runs the list's DOS tools; nasm assembles the DOS test program
   poppler-utils  # pdftotext and pdfinfo read back the PDF files the print tests write
+  # The install and package tests: the desktop entry's and AppStream checkers, the manual page
+  # viewer, dpkg-shlibdeps for the package's dependencies, and lintian.
+  desktop-file-utils appstream man-db dpkg-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/cli_command.h"
+#include "core/app/program_version.h"
 
 namespace qorl::cli {
 namespace {
@@ -41,7 +42,8 @@ void PrintHelp(std::FILE* to) {
     std::fprintf(to, "  qorl %s %s\n      %s\n", command.name, command.usage, command.summary);
   }
   std::fprintf(to,
-               "  qorl --help\n      show this text\n\n"
+               "  qorl --help\n      show this text\n"
+               "  qorl --version\n      print the program's version\n\n"
                "Index policies: use = read a current index, write a new one after a scan "
                "(default);\n  noupdate = read a current index, never write one; nouse = "
                "always scan, never read or write an index.\n"
@@ -80,6 +82,10 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
       std::strcmp(argv[1], "help") == 0) {
     PrintHelp(stdout);
+    return kExitOk;
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("qorl %s\n", qorl::VersionNumberText(qorl::ReadVersion()).c_str());
     return kExitOk;
   }
   for (const Command& command : kCommands) {

@@ -15,8 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Qorl Viewer");
 
   qorl::gui::StartupEnvironment environment;
-  // At most 255 arguments are examined.
-  for (int i = 1; i < argc && i <= 255; ++i) environment.arguments.emplace_back(argv[i]);
+  environment.arguments = app.programArguments();
   std::string programDir = QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
   if (programDir.empty() || programDir.back() != '/') programDir += '/';
   environment.programDir = programDir;

@@ -1,9 +1,15 @@
-// A command that fails unexpectedly is reported in an error box and the program goes on.
+// A command that fails unexpectedly is reported in an error box and the program goes on; Qt's
+// own command-line options do not act, and every argument reaches the program's word check.
 
 #include <QAction>
+#include <QStyle>
 #include <QTest>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
+#include "core/app/command_line.h"
+#include "core/settings/hive_file.h"
 #include "gui/app/viewer_application.h"
 #include "gui/support/recording_messages.h"
 
@@ -11,9 +17,32 @@ class ApplicationTest : public QObject {
   Q_OBJECT
 
  public:
-  explicit ApplicationTest(qorl::test::RecordingMessages& messages) : messages_(messages) {}
+  static inline const std::vector<std::string> kQtOptions = {"-reverse", "-style=windows",
+                                                             "-qwindowtitle", "x"};
+  static constexpr std::size_t kFileNames = 300;
+
+  ApplicationTest(qorl::test::RecordingMessages& messages, const qorl::gui::ViewerApplication& app)
+      : messages_(messages), app_(app) {}
 
  private slots:
+  void qtOptionsDoNotActAndEveryArgumentIsAWord() {
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);  // not -reverse
+    QVERIFY(QApplication::style()->name().compare("windows", Qt::CaseInsensitive) != 0);
+    const std::vector<std::string>& args = app_.programArguments();
+    QCOMPARE(args.size(), kQtOptions.size() + kFileNames + 1);
+    QCOMPARE(args.front(), std::string("-reverse"));
+    // The options are unknown words, and so is one given after 300 file names.
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>(args.begin(), args.begin() + 1),
+          std::vector<std::string>(args.begin() + kQtOptions.size(), args.end())}) {
+      qorl::ConfigRecord config;
+      qorl::RunState run;
+      qorl::HiveFile hive("");
+      QCOMPARE(qorl::ParseCommandLine(words, config, run, hive, 2, messages_).errorCode,
+               qorl::kUnknownParameterError);
+    }
+  }
+
   void failingCommandIsReportedAndTheProgramGoesOn() {
     QAction failing;
     connect(&failing, &QAction::triggered, [] { throw std::runtime_error("disk on fire"); });
@@ -32,13 +61,22 @@ class ApplicationTest : public QObject {
 
  private:
   qorl::test::RecordingMessages& messages_;
+  const qorl::gui::ViewerApplication& app_;
 };
 
 int main(int argc, char** argv) {
-  qorl::gui::ViewerApplication app(argc, argv);
+  // The viewer's command line: Qt's own options, 300 file names and an unknown word.
+  std::vector<std::string> words = {"qorlview"};
+  words.insert(words.end(), ApplicationTest::kQtOptions.begin(), ApplicationTest::kQtOptions.end());
+  words.insert(words.end(), ApplicationTest::kFileNames, "LIST.LST");
+  words.push_back("-BOGUS");
+  std::vector<char*> viewerArgv;
+  for (std::string& word : words) viewerArgv.push_back(word.data());
+  viewerArgv.push_back(nullptr);
+  qorl::gui::ViewerApplication app(static_cast<int>(words.size()), viewerArgv.data());
   qorl::test::RecordingMessages messages;
   app.setMessages(&messages);
-  ApplicationTest test(messages);
+  ApplicationTest test(messages, app);
   return QTest::qExec(&test, argc, argv);
 }
 

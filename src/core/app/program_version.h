@@ -28,6 +28,9 @@ ProgramVersion ParseVersionText(std::string_view text);
 // The defaults stay when it cannot be read.
 ProgramVersion ReadVersion();
 
+// The four numbers joined by ".", as "2.1.1.1".
+std::string VersionNumberText(const ProgramVersion& version);
+
 // The About box's text: "Version: " + major + "." + minor, then for release 0 the letter sharp s
 // and the build number, for a release above 1 the letter release + 95 ("a" for 2), and for a
 // debug build "  (Debug Build)". The letters are code page 1252 characters; they are returned as

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/list/utf8.h"
+
 namespace qorl {
 namespace {
 
@@ -76,24 +78,6 @@ std::u16string Utf16Of(std::string_view utf8) {
     i += static_cast<std::size_t>(extra) + 1;
   }
   return out;
-}
-
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 // ---- RTF ----
@@ -187,19 +171,16 @@ void AppendHtmlText(std::string& out, std::u16string_view text, std::size_t begi
   }
 }
 
-// The font name inside a single-quoted CSS string inside a double-quoted attribute.
+// The font name inside a single-quoted CSS string inside a double-quoted attribute; a character
+// above U+FFFF is written as one UTF-8 sequence, not as its two surrogates.
 std::string CssFontName(std::string_view utf8) {
-  std::string out;
+  std::u16string units;
   for (char16_t unit : Utf16Of(utf8)) {
-    if (unit == u'\\' || unit == u'\'') {
-      out += '\\';
-      out += static_cast<char>(unit);
-    } else if (unit < 0x20) {
-      out += ' ';
-    } else {
-      AppendHtmlEscaped(out, unit);
-    }
+    if (unit == u'\\' || unit == u'\'') units += u'\\';
+    units += unit < 0x20 ? u' ' : unit;
   }
+  std::string out;
+  AppendHtmlText(out, units, 0, units.size());
   return out;
 }
 

@@ -93,7 +93,9 @@ std::string DescriptionValue(const CategoryDescriptions& descriptions, std::stri
 }
 
 std::string CategoryDescription(const CategoryDescriptions& descriptions, unsigned char c) {
-  std::string value = DescriptionValue(descriptions, "#" + std::to_string(c));
+  std::string name = "#";
+  name += std::to_string(c);  // not "#" + ...: GCC 12 -O3 warns wrongly (-Wrestrict) about that
+  std::string value = DescriptionValue(descriptions, name);
   return value.empty() ? std::string("Unknown") : value;
 }
 

@@ -89,6 +89,8 @@ std::string InterruptKey(std::string_view r, std::string_view currentIdentifier)
 // The key for r in a list of the given kind (1..7); false when r has the wrong shape.
 bool BuildKey(std::string_view r, int listKind, std::string_view currentIdentifier,
               std::string& key) {
+  // A key's first letter is assigned as a char: assigning it as a one-letter string makes GCC 12
+  // at -O3 warn (-Wrestrict) about an overlap in the inlined copy that cannot happen.
   switch (listKind) {
     case 1:  // INTERRUP.LST
       if (!HasPrefix(r, "INT") && r.find('=') != 2) return false;
@@ -96,13 +98,13 @@ bool BuildKey(std::string_view r, int listKind, std::string_view currentIdentifi
       return true;
     case 2:  // PORTS.LST: PORT 0060h-006Fh
       if (!HasPrefix(r, "PORT ")) return false;
-      key = "P";
+      key = 'P';
       key += Chars(r, 6, 9);
       if (r.size() >= 16 && r.find('-') == 10) key += Chars(r, 12, 15);
       return true;
     case 3:  // MEMORY.LST: MEM 0040h:0017h or MEM 000F0000h
       if (!HasPrefix(r, "MEM ")) return false;
-      key = "M";
+      key = 'M';
       if (r.find(':') == 9) {
         key += Chars(r, 5, 8);
         key += Chars(r, 11, 14);
@@ -112,7 +114,7 @@ bool BuildKey(std::string_view r, int listKind, std::string_view currentIdentifi
       return true;
     case 4:  // CMOS.LST: CMOS 32h
       if (!HasPrefix(r, "CMOS ")) return false;
-      key = "R";
+      key = 'R';
       key += Chars(r, 6, 7);
       return true;
     case 5:  // FARCALL.LST: @0060h:0000h
@@ -125,14 +127,14 @@ bool BuildKey(std::string_view r, int listKind, std::string_view currentIdentifi
       const std::size_t h = r.find('h');
       std::string_view digits;
       if (h != npos && h > 4) digits = r.substr(4, h - 4);
-      key = "S";
+      key = 'S';
       if (digits.size() == 7) key += '0';
       key += digits;
       return true;
     }
     case 7:  // I2C.LST: I2C 86h/28h/1Ah
       if (!HasPrefix(r, "I2C ")) return false;
-      key = "I";
+      key = 'I';
       key += Chars(r, 5, 6);
       if (r.size() >= 11 && r[7] == '/') key += Chars(r, 9, 10);
       if (r.size() >= 15 && r[11] == '/') {

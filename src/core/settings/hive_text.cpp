@@ -3,12 +3,17 @@
 #include <cstdint>
 
 #include "core/list/ascii.h"
+#include "core/list/codepage1252.h"
+#include "core/list/utf8.h"
 
 namespace qorl {
 
 namespace {
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+// The older export form: its texts, quoted or hex(1)/hex(2), are single bytes in the Windows code
+// page (taken as 1252 unless the whole file is valid UTF-8, as one written by hand may be).
+constexpr std::string_view kAnsiHeader = "REGEDIT4";
 constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
 constexpr std::size_t kBytesPerHexLine = 25;
 
@@ -16,6 +21,19 @@ std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
   return s;
+}
+
+// The first line that is neither blank nor a comment, without its blanks.
+std::string_view FirstContentLine(std::string_view text) {
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    std::string_view line = TrimBlanks(text.substr(0, end));
+    if (!line.empty() && line.back() == '\r') line = TrimBlanks(line.substr(0, line.size() - 1));
+    if (!line.empty() && line.front() != ';') return line;
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return {};
 }
 
 bool StartsWithFolded(std::string_view s, std::string_view prefix) {
@@ -80,16 +98,36 @@ std::optional<std::string> ParseHexBytes(std::string_view s) {
   }
 }
 
+// The UTF-16LE units of bytes (an even number of them).
+std::u16string Utf16LeUnits(std::string_view bytes) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                          (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+  }
+  return units;
+}
+
+// A hex(1)/hex(2) text as UTF-8. Only the one terminating zero is dropped: a zero inside the
+// text is part of it and comes back when the value is written again.
 std::optional<std::string> DecodeUtf16Le(const std::string& bytes) {
   if (bytes.size() % 2 != 0) return std::nullopt;
-  std::u16string units;
-  for (std::size_t i = 0; i < bytes.size(); i += 2) {
-    const char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    if (unit == 0) break;  // the text ends at its terminating zero
-    units.push_back(unit);
-  }
+  std::u16string units = Utf16LeUnits(bytes);
+  if (!units.empty() && units.back() == 0) units.pop_back();
   return Utf16ToUtf8(units);
+}
+
+// How the texts of the file being read are encoded.
+struct ExportForm {
+  bool ansi = false;    // "REGEDIT4": hex(1)/hex(2) texts are single bytes, not UTF-16LE
+  bool cp1252 = false;  // the single bytes are code page 1252 (converted to UTF-8 on reading)
+};
+
+// A single-byte hex(1)/hex(2) text of a "REGEDIT4" file as UTF-8, its terminating zero dropped.
+std::string DecodeAnsi(std::string bytes, const ExportForm& form) {
+  if (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
+  return form.cp1252 ? Cp1252ToUtf8(bytes) : bytes;
 }
 
 std::string EncodeUtf16Le(std::string_view text) {
@@ -103,7 +141,7 @@ std::string EncodeUtf16Le(std::string_view text) {
 }
 
 // The value that the data part of a value line (after "=") describes.
-std::optional<HiveValue> ParseValueData(std::string_view data) {
+std::optional<HiveValue> ParseValueData(std::string_view data, const ExportForm& form) {
   data = TrimBlanks(data);
   if (!data.empty() && data.front() == '"') {
     auto text = TakeQuoted(data);
@@ -132,6 +170,7 @@ std::optional<HiveValue> ParseValueData(std::string_view data) {
   if (!bytes) return std::nullopt;
   const auto kind = static_cast<HiveValueType>(type);
   if (kind == HiveValueType::String || kind == HiveValueType::ExpandString) {
+    if (form.ansi) return HiveValue{kind, DecodeAnsi(std::move(*bytes), form)};
     auto text = DecodeUtf16Le(*bytes);
     if (!text) return std::nullopt;
     return HiveValue{kind, std::move(*text)};
@@ -211,22 +250,17 @@ std::string FoldHiveName(std::string_view name) {
 }
 
 const HiveValue* HiveKeyNode::find(const std::string& name) const {
-  const std::string folded = FoldHiveName(name);
-  for (const auto& [n, v] : values) {
-    if (FoldHiveName(n) == folded) return &v;
-  }
-  return nullptr;
+  const auto it = positions_.find(FoldHiveName(name));
+  return it == positions_.end() ? nullptr : &values[it->second].second;
 }
 
 void HiveKeyNode::set(const std::string& name, const HiveValue& value) {
-  const std::string folded = FoldHiveName(name);
-  for (auto& [n, v] : values) {
-    if (FoldHiveName(n) == folded) {
-      v = value;
-      return;
-    }
+  const auto [it, added] = positions_.try_emplace(FoldHiveName(name), values.size());
+  if (added) {
+    values.emplace_back(name, value);
+  } else {
+    values[it->second].second = value;
   }
-  values.emplace_back(name, value);
 }
 
 HiveKeyNode* HiveTree::find(const std::string& path) {
@@ -244,9 +278,9 @@ HiveKeyNode& HiveTree::create(const std::string& path) {
   for (std::size_t pos = path.find('\\'); pos != std::string::npos;
        pos = path.find('\\', pos + 1)) {
     const std::string parent = path.substr(0, pos);
-    keys_.try_emplace(FoldHiveName(parent), HiveKeyNode{parent, {}});
+    keys_.try_emplace(FoldHiveName(parent), parent);
   }
-  return keys_.try_emplace(FoldHiveName(path), HiveKeyNode{path, {}}).first->second;
+  return keys_.try_emplace(FoldHiveName(path), path).first->second;
 }
 
 bool HiveTree::removeTree(const std::string& path) {
@@ -281,7 +315,23 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
     if (error) *error = "line " + std::to_string(lineNumber) + ": " + what;
     return std::nullopt;
   };
+  // The registry editor exports UTF-16LE with a byte-order mark; read it as UTF-8.
+  std::string decoded;
+  if (text.substr(0, 2) == "\xFF\xFE") {
+    if (text.size() % 2 != 0) return fail(1, "odd length of UTF-16 text");
+    decoded = Utf16ToUtf8(Utf16LeUnits(text.substr(2)));
+    text = decoded;
+  }
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  ExportForm form;
+  if (FirstContentLine(text) == kAnsiHeader) {
+    form.ansi = true;
+    form.cp1252 = !IsValidUtf8(text);
+    if (form.cp1252) {
+      decoded = Cp1252ToUtf8(text);
+      text = decoded;
+    }
+  }
 
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -301,7 +351,8 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
     std::string_view line = TrimBlanks(lines[i]);
     if (line.empty() || line.front() == ';') continue;
     if (!headerSeen) {
-      if (line != kHeader) return fail(lineNumber, "not a registry export file");
+      if (line != (form.ansi ? kAnsiHeader : kHeader))
+        return fail(lineNumber, "not a registry export file");
       headerSeen = true;
       continue;
     }
@@ -340,7 +391,7 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
       data.pop_back();
       data += TrimBlanks(lines[++i]);
     }
-    auto value = ParseValueData(data);
+    auto value = ParseValueData(data, form);
     if (!value) return fail(lineNumber, "malformed value data");
     current->set(name, *value);
   }
@@ -424,21 +475,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
       cp = 0xFFFD;
     }
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
+    AppendUtf8(out, cp);
   }
   return out;
 }

@@ -10,12 +10,18 @@
 //
 // Strings are written as UTF-8 between quotes with \ and " escaped; a string holding a line
 // break is written as hex(1):. hex(2): (REG_EXPAND_SZ) and hex(1): hold UTF-16LE text with its
-// terminating zero, as the registry editor writes them. Any other type is hex(N): with raw bytes.
+// terminating zero, as the registry editor writes them (a zero inside the text is kept). Any other
+// type is hex(N): with raw bytes.
+//
+// Reading also takes the registry editor's own exports: UTF-16LE with a byte-order mark, and the
+// older form headed "REGEDIT4", whose texts are single bytes of code page 1252. Writing always
+// gives the UTF-8 form above.
 
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -24,11 +30,18 @@
 namespace qorl {
 
 struct HiveKeyNode {
+  HiveKeyNode() = default;
+  explicit HiveKeyNode(std::string keyPath) : path(std::move(keyPath)) {}
+
   std::string path;  // below HKEY_CURRENT_USER, as first written; "" is the hive's root
-  std::vector<std::pair<std::string, HiveValue>> values;  // in the order they were added
+  // In the order they were added; changed only through set(), which keeps them findable.
+  std::vector<std::pair<std::string, HiveValue>> values;
 
   const HiveValue* find(const std::string& name) const;
   void set(const std::string& name, const HiveValue& value);
+
+ private:
+  std::unordered_map<std::string, std::size_t> positions_;  // folded name -> index in values
 };
 
 // Whether path can name a key: "" (the root) or names joined by single backslashes, without

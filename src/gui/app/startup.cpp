@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "core/app/command_line.h"
+#include "core/app/program_files.h"
 #include "core/app/program_version.h"
 #include "core/browse/categories.h"
 #include "core/browse/status_panels.h"
@@ -106,11 +107,12 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   window->applyLayout(layout);
   window->applyConfig(config);
   window->setWindowTitle(QString::fromUtf8(kProgramTitle));
-  window->setHelpFile(QString::fromStdString(env.programDir + kHelpFileName));
+  window->setHelpFile(QString::fromStdString(ProgramFilePath(env.programDir, kHelpFileName)));
   run.helpAvailable = window->helpAvailable();
   window->configDialog()->setProgramFolder(env.programDir);
   window->applyMinimumSize();
-  LoadCategoryDescriptions(env.programDir + kCategoryFileName, window->browseState());
+  LoadCategoryDescriptions(ProgramFilePath(env.programDir, kCategoryFileName),
+                           window->browseState());
   window->applyColumnWidths();
   run.listsFolder = FixListsFolder(window->config());
   window->setListsFolder(run.listsFolder);

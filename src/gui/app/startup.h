@@ -27,7 +27,7 @@ struct StartupEnvironment {
   double dpi = 0;                // logical pixels per inch; 0 takes the screen's
 };
 
-// Help file and category descriptions beside the program.
+// Help file and category descriptions beside the program (installed: in its data folder).
 inline constexpr const char* kHelpFileName = "QORLVIEW.html";
 inline constexpr const char* kCategoryFileName = "CATDESC.INI";
 

@@ -6,7 +6,27 @@
 
 namespace qorl::gui {
 
-ViewerApplication::ViewerApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+
+// What Qt sees of the command line: the program name alone. Qt keeps the count by reference for
+// the application's lifetime.
+int& QtArgumentCount() {
+  static int count = 1;
+  return count;
+}
+
+char** QtArguments(int argc, char** argv) {
+  static char name[] = "qorlview";
+  static char* unnamed[] = {name, nullptr};
+  return argc > 0 && argv[0] ? argv : unnamed;
+}
+
+}  // namespace
+
+ViewerApplication::ViewerApplication(int argc, char** argv)
+    : QApplication(QtArgumentCount(), QtArguments(argc, argv)) {
+  for (int i = 1; i < argc; ++i) arguments_.emplace_back(argv[i]);
+}
 
 bool ViewerApplication::notify(QObject* receiver, QEvent* event) {
   try {

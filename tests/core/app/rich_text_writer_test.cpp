@@ -258,10 +258,11 @@ TEST(HtmlWriter, WritesStyledRunsInsideOnePre) {
 
 TEST(HtmlWriter, EscapesMarkupAndEncodesUtf8) {
   RichTextOptions options = kOptions;
-  options.fontName = "A'b\"<c>";
+  options.fontName = "A'b\"<c>\xF0\x9F\x98\x80";
   const std::u16string text = u"<a href=\"x\">&amp;</a> \u00e9\u2591 \U0001F600 \xD800!\x07";
   const std::string html = WriteHtml(text, {}, options);
-  EXPECT_NE(html.find("font-family:'A\\'b&quot;&lt;c&gt;'"), std::string::npos) << html;
+  EXPECT_NE(html.find("font-family:'A\\'b&quot;&lt;c&gt;\xf0\x9f\x98\x80'"), std::string::npos)
+      << html;
   EXPECT_NE(html.find("&lt;a href=&quot;x&quot;&gt;&amp;amp;&lt;/a&gt; "
                       "\xc3\xa9\xe2\x96\x91 \xf0\x9f\x98\x80 \xef\xbf\xbd!\xef\xbf\xbd</pre>"),
             std::string::npos)

@@ -67,6 +67,10 @@ TEST_F(QorlCli, ErrorsGoToStandardErrorWithAStatus) {
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("qorl index [--policy use|noupdate|nouse] LIST"), std::string::npos);
   EXPECT_NE(r.out.find("qorl show LIST TOPIC"), std::string::npos);
+
+  r = run({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "qorl 2.1.1.1\n");
 }
 
 }  // namespace

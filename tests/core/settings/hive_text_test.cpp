@@ -18,6 +18,7 @@ HiveTree SampleTree() {
   config.set("Expand", HiveValue::expandString("%HOME%\\\xC3\x9F"));
   config.set("TwoLines", HiveValue::string("first\nsecond\r\n"));
   config.set("Stray bytes", HiveValue::string(std::string("a\xFF\xC3(\n", 5)));
+  config.set("Zero inside", HiveValue::string(std::string("a\0b\0", 4)));
   std::string bytes;
   for (int i = 0; i < 60; ++i) bytes.push_back(static_cast<char>(i * 7));
   tree.create("Software\\Halvex\\Qorl Viewer\\2\\Layout")
@@ -95,11 +96,48 @@ TEST(HiveText, ReadsHandWrittenFilesWithCommentsCrLfAndMixedCase) {
   EXPECT_EQ(tree->subKeyNames("Software"), std::vector<std::string>{"A"});
 }
 
+TEST(HiveText, ReadsTheRegistryEditorsOwnExports) {
+  // As exported on Windows: UTF-16LE with a byte-order mark and CR LF.
+  const std::u16string unicode =
+      u"Windows Registry Editor Version 5.00\r\n\r\n"
+      u"[HKEY_CURRENT_USER\\Software\\Halvex\\Qorl Viewer\\2\\Config]\r\n"
+      u"\"DefStartupDir\"=\"C:\\\\Listen \u00e4\U0001F600\"\r\n"
+      u"\"AskExit\"=dword:00000001\r\n";
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : unicode) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  std::string error;
+  auto tree = ParseHiveText(bytes, &error);
+  ASSERT_TRUE(tree) << error;
+  const HiveKeyNode* config = tree->find("Software\\Halvex\\Qorl Viewer\\2\\Config");
+  ASSERT_NE(config, nullptr);
+  EXPECT_EQ(*config->find("DefStartupDir"),
+            HiveValue::string("C:\\Listen \xC3\xA4\xF0\x9F\x98\x80"));
+  EXPECT_EQ(config->find("AskExit")->dwordValue(), 1u);
+
+  // The older form: texts are single bytes of code page 1252, hex(2) ones too.
+  const std::string ansi =
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n"
+      "\"Name\"=\"Caf\xE9 \x80\"\r\n"
+      "\"Path\"=hex(2):25,48,4f,4d,45,25,e9,00\r\n";
+  tree = ParseHiveText(ansi, &error);
+  ASSERT_TRUE(tree) << error;
+  EXPECT_EQ(*tree->find("A")->find("Name"), HiveValue::string("Caf\xC3\xA9 \xE2\x82\xAC"));
+  EXPECT_EQ(*tree->find("A")->find("Path"), HiveValue::expandString("%HOME%\xC3\xA9"));
+  // Written by hand in UTF-8, it stays UTF-8.
+  tree = ParseHiveText("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"Name\"=\"Caf\xC3\xA9\"\n", &error);
+  ASSERT_TRUE(tree) << error;
+  EXPECT_EQ(*tree->find("A")->find("Name"), HiveValue::string("Caf\xC3\xA9"));
+}
+
 TEST(HiveText, RejectsTextOutsideTheFormat) {
   const std::string header = "Windows Registry Editor Version 5.00\n";
   const char* bad[] = {
       "",
-      "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n",
+      "REGEDIT5\n[HKEY_CURRENT_USER\\A]\n",
+      "\xFF\xFEW\0i\0n\0",  // UTF-16LE cut inside a unit
       "garbage\n",
       "Windows Registry Editor Version 5.00 and more\n",
   };

@@ -1,0 +1,72 @@
+# cmake --install: the programs in bin/, the help manual in the data folder where the viewer
+# looks for it, and on Linux the desktop entry, icon, AppStream metadata and manual pages.
+# cpack -G DEB packs the same tree as a Debian package.
+set(QORL_APP_ID com.halvex.QorlViewer)
+set(QORL_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
+
+if(TARGET qorl)
+  install(TARGETS qorl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(TARGET qorlview)
+  install(TARGETS qorlview RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(WIN32)
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/help/QORLVIEW.html DESTINATION ${CMAKE_INSTALL_BINDIR})
+  else()
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/help/QORLVIEW.html
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/qorl-viewer)
+  endif()
+endif()
+
+if(UNIX AND NOT APPLE)
+  # Manual pages and the Debian changelog are installed compressed, as Debian wants them.
+  set(QORL_GZIPPED)
+  foreach(source qorl.1 qorlview.1 changelog.Debian)
+    set(gzipped ${CMAKE_BINARY_DIR}/packaging/${source}.gz)
+    add_custom_command(OUTPUT ${gzipped}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+      COMMAND gzip -9n -c ${QORL_PACKAGING_DIR}/${source} > ${gzipped}
+      DEPENDS ${QORL_PACKAGING_DIR}/${source} VERBATIM)
+    list(APPEND QORL_GZIPPED ${gzipped})
+  endforeach()
+  add_custom_target(qorl_packaging_files ALL DEPENDS ${QORL_GZIPPED})
+
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/qorl.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz ${QORL_PACKAGING_DIR}/copyright
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qorl-viewer)
+  if(TARGET qorlview)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/qorlview.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${QORL_PACKAGING_DIR}/${QORL_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${QORL_PACKAGING_DIR}/${QORL_APP_ID}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    install(FILES ${QORL_PACKAGING_DIR}/${QORL_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  endif()
+endif()
+
+# The Debian package (cpack -G DEB in the build folder).
+set(CPACK_PACKAGE_NAME qorl-viewer)
+set(CPACK_PACKAGE_VENDOR Halvex)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop viewer for the interrupt list")
+set(CPACK_PACKAGE_CONTACT "Halvex <qorl-viewer@halvex.com>")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://halvex.com/qorl-viewer)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS dosbox)
+# The long description; CPack puts the summary above it and indents its lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Qorl Viewer reads the plain-text list files of the interrupt list
+(INTERRUP.LST, PORTS.LST, MEMORY.LST and others), keeps an index beside
+each list, shows the topics in a grid narrowed by category, marks up
+see-also links and follows them, searches, saves, prints and copies
+topics.
+
+The package also holds qorl, a terminal front end over the same library.")
+set(CPACK_GENERATOR DEB)
+include(CPack)
