@@ -8,6 +8,9 @@ packages=(
   fonts-liberation
   dosbox nasm  # DOSBox runs the list's DOS tools; nasm assembles the DOS test program
   poppler-utils  # pdftotext and pdfinfo read back the PDF files the print tests write
+  # The Windows stage: the MinGW-w64 cross compiler, Wine to run its programs, GoogleTest's
+  # sources to build for Windows.
+  g++-mingw-w64-x86-64-posix wine64 googletest
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,11 @@
 // qorl: the list library in a shell. Dispatches to one subcommand per file.
 #include <array>
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "cli/cli_command.h"
+#include "cli/program_arguments.h"
+#include "core/app/program_version.h"
 
 namespace qorl::cli {
 namespace {
@@ -41,7 +43,8 @@ void PrintHelp(std::FILE* to) {
     std::fprintf(to, "  qorl %s %s\n      %s\n", command.name, command.usage, command.summary);
   }
   std::fprintf(to,
-               "  qorl --help\n      show this text\n\n"
+               "  qorl --help\n      show this text\n"
+               "  qorl --version\n      print the program's version\n\n"
                "Index policies: use = read a current index, write a new one after a scan "
                "(default);\n  noupdate = read a current index, never write one; nouse = "
                "always scan, never read or write an index.\n"
@@ -62,6 +65,14 @@ void PrintHelp(std::FILE* to) {
                "also when the\nindex could not be written), 2 wrong command line.\n");
 }
 
+// "qorl " and the program's version: on Windows that of its version resource.
+void PrintVersion() {
+  const qorl::ProgramVersion version = qorl::ReadVersion();
+  std::printf("qorl %d.%d.%d.%d\n", static_cast<int>(version.major),
+              static_cast<int>(version.minor), static_cast<int>(version.release),
+              static_cast<int>(version.build));
+}
+
 }  // namespace
 
 int UsageError(const std::string& text) {
@@ -73,19 +84,23 @@ int UsageError(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace qorl::cli;
-  if (argc < 2) {
+  UseBinaryStreams();
+  const Arguments words = ProgramArguments(argc, argv);
+  if (words.empty()) {
     PrintHelp(stderr);
     return kExitUsage;
   }
-  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
-      std::strcmp(argv[1], "help") == 0) {
+  const std::string& first = words.front();
+  if (first == "--help" || first == "-h" || first == "help") {
     PrintHelp(stdout);
     return kExitOk;
   }
-  for (const Command& command : kCommands) {
-    if (std::strcmp(argv[1], command.name) == 0) {
-      return command.run(Arguments(argv + 2, argv + argc));
-    }
+  if (first == "--version") {
+    PrintVersion();
+    return kExitOk;
   }
-  return UsageError(std::string("unknown command \"") + argv[1] + "\"");
+  for (const Command& command : kCommands) {
+    if (first == command.name) return command.run(Arguments(words.begin() + 1, words.end()));
+  }
+  return UsageError("unknown command \"" + first + "\"");
 }

@@ -1,34 +1,33 @@
 #include <windows.h>
 
+#include "core/list/file_path.h"
 #include "core/list/file_stamp.h"
 
 namespace qorl {
 namespace {
 
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
+// The earliest DOS date-time, 1 Jan 1980 00:00: what a file written before 1980 reads as.
+constexpr std::uint32_t kFirstDosDateTime = ((1u << 5) | 1u) << 16;
 
 }  // namespace
 
 std::optional<FileStamp> ReadFileStamp(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data) ||
+  if (!GetFileAttributesExW(WideFromUtf8(path).c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return std::nullopt;
   }
   FileStamp stamp;
   FILETIME local{};
+  SYSTEMTIME when{};
   WORD date = 0;
   WORD time = 0;
-  if (FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) &&
-      FileTimeToDosDateTime(&local, &date, &time)) {
-    stamp.dosDateTime = (static_cast<std::uint32_t>(date) << 16) | time;
+  if (FileTimeToLocalFileTime(&data.ftLastWriteTime, &local)) {
+    if (FileTimeToSystemTime(&local, &when) && when.wYear < 1980) {
+      stamp.dosDateTime = kFirstDosDateTime;
+    } else if (FileTimeToDosDateTime(&local, &date, &time)) {
+      stamp.dosDateTime = (static_cast<std::uint32_t>(date) << 16) | time;
+    }
   }
   stamp.size = (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   stamp.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
@@ -36,7 +35,7 @@ std::optional<FileStamp> ReadFileStamp(const std::string& path) {
 }
 
 bool ApplyFileStamp(const std::string& path, const FileStamp& stamp) {
-  const std::wstring wide = Wide(path);
+  const std::wstring wide = WideFromUtf8(path);
   bool ok = false;
   FILETIME local{};
   FILETIME utc{};

@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 
+#include "core/list/file_path.h"
 #include "core/list/progress_math.h"
 
 namespace qorl {
@@ -142,7 +143,8 @@ std::string FormatIndex(const TopicTable& table) {
 bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp) {
   const std::string bytes = FormatIndex(table);
   if (bytes.find('\0') != std::string::npos) return false;
-  const std::string temporary = TemporaryPathBeside(path);
+  const std::filesystem::path temporary = FilePath(TemporaryPathBeside(path));
+  const std::filesystem::path target = FilePath(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return false;
@@ -155,15 +157,15 @@ bool WriteIndex(const TopicTable& table, const std::string& path, const FileStam
     }
   }
   std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
+  std::filesystem::rename(temporary, target, ec);
   if (ec) {
     // Some systems refuse to replace a read-only file: make the old index writable and retry.
     std::error_code ignored;
-    if (std::filesystem::is_regular_file(path, ignored)) {
-      std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+    if (std::filesystem::is_regular_file(target, ignored)) {
+      std::filesystem::permissions(target, std::filesystem::perms::owner_write,
                                    std::filesystem::perm_options::add, ignored);
       ec.clear();
-      std::filesystem::rename(temporary, path, ec);
+      std::filesystem::rename(temporary, target, ec);
     }
   }
   if (ec) {
@@ -225,7 +227,7 @@ IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& b
 
 IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& busy) {
   table.clear();
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(FilePath(path), std::ios::binary | std::ios::ate);
   if (!in) return IndexLoad::Unreadable;
   const std::streamoff size = in.tellg();
   if (size < 0) return IndexLoad::Unreadable;

@@ -6,6 +6,7 @@
 
 #include "core/list/ascii.h"
 #include "core/list/error_codes.h"
+#include "core/list/file_path.h"
 #include "core/list/index_file.h"
 #include "core/list/index_path.h"
 #include "core/list/list_kind.h"
@@ -32,7 +33,7 @@ bool HasLstExtension(std::string_view path) {
 bool IsOwnIndex(const std::string& listPath, const std::string& indexPath) {
   if (listPath == indexPath) return true;
   std::error_code error;
-  return std::filesystem::equivalent(listPath, indexPath, error) && !error;
+  return std::filesystem::equivalent(FilePath(listPath), FilePath(indexPath), error) && !error;
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
   close();
   // A device or pipe could be read without end (or wait for ever); only plain files are lists.
   std::error_code statusError;
-  if (!std::filesystem::is_regular_file(path, statusError)) {
+  if (!std::filesystem::is_regular_file(FilePath(path), statusError)) {
     ShowError(messages, kErrorLoadList);
     return OpenOutcome::LoadFailed;
   }
@@ -96,7 +97,7 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
     const std::string hint = writeIndex ? "Creating new indexfile for " + fileName + "..."
                                         : "Loading topics from " + fileName + "...";
     BusyScope scope(busy, hint, BusyOptions{true, true, true});
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     ScanStatus status = ScanStatus::ReadFailed;
     if (in) {
       ScanOptions scan{parseTopics_, stamp_.size, fileName};
@@ -114,7 +115,7 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
   }
 
   auto held = std::make_unique<HeldFile>();
-  held->stream.open(path, std::ios::binary);
+  held->stream.open(FilePath(path), std::ios::binary);
   if (!held->stream) {
     messages.information(UnableToOpenMessage(path));
     close();
