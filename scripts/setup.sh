@@ -11,6 +11,9 @@ packages=(
   # The install and package tests: the desktop entry's and AppStream checkers, the manual page
   # viewer, dpkg-shlibdeps for the package's dependencies, and lintian.
   desktop-file-utils appstream man-db dpkg-dev lintian
+  # The Windows stage: the MinGW-w64 cross compiler, Wine to run its programs, GoogleTest's
+  # sources to build for Windows.
+  g++-mingw-w64-x86-64-posix wine64 googletest
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,10 @@
 // qorl: the list library in a shell. Dispatches to one subcommand per file.
 #include <array>
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "cli/cli_command.h"
+#include "cli/program_arguments.h"
 #include "core/app/program_version.h"
 
 namespace qorl::cli {
@@ -64,6 +65,11 @@ void PrintHelp(std::FILE* to) {
                "also when the\nindex could not be written), 2 wrong command line.\n");
 }
 
+// "qorl " and the program's version: on Windows that of its version resource.
+void PrintVersion() {
+  std::printf("qorl %s\n", qorl::VersionNumberText(qorl::ReadVersion()).c_str());
+}
+
 }  // namespace
 
 int UsageError(const std::string& text) {
@@ -75,23 +81,23 @@ int UsageError(const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace qorl::cli;
-  if (argc < 2) {
+  UseBinaryStreams();
+  const Arguments words = ProgramArguments(argc, argv);
+  if (words.empty()) {
     PrintHelp(stderr);
     return kExitUsage;
   }
-  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
-      std::strcmp(argv[1], "help") == 0) {
+  const std::string& first = words.front();
+  if (first == "--help" || first == "-h" || first == "help") {
     PrintHelp(stdout);
     return kExitOk;
   }
-  if (std::strcmp(argv[1], "--version") == 0) {
-    std::printf("qorl %s\n", qorl::VersionNumberText(qorl::ReadVersion()).c_str());
+  if (first == "--version") {
+    PrintVersion();
     return kExitOk;
   }
   for (const Command& command : kCommands) {
-    if (std::strcmp(argv[1], command.name) == 0) {
-      return command.run(Arguments(argv + 2, argv + argc));
-    }
+    if (first == command.name) return command.run(Arguments(words.begin() + 1, words.end()));
   }
-  return UsageError(std::string("unknown command \"") + argv[1] + "\"");
+  return UsageError("unknown command \"" + first + "\"");
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/list/ascii.h"
+#include "core/list/file_path.h"
 
 namespace qorl {
 namespace {
@@ -41,6 +42,14 @@ bool ListNameLess(const std::string& a, const std::string& b) {
   });
 }
 
+// The path in capitals (a to z) and, on Windows, with '/' as '\': the form in which two
+// spellings of one path compare equal ("C:/Lists/ports.lst" and "C:\LISTS\PORTS.LST").
+std::string ComparablePath(std::string_view path) {
+  std::string upper = AsciiUpper(path);
+  if constexpr (kSeparator != '/') std::replace(upper.begin(), upper.end(), '/', kSeparator);
+  return upper;
+}
+
 }  // namespace
 
 std::string ListEntryCaption(const std::string& fileName) {
@@ -70,7 +79,7 @@ std::string ListFolderPath(const std::string& listsFolder, const std::string& na
 
 bool SameExistingFile(const std::string& a, const std::string& b) {
   std::error_code ec;
-  const bool same = std::filesystem::equivalent(a, b, ec);
+  const bool same = std::filesystem::equivalent(FilePath(a), FilePath(b), ec);
   return !ec && same;
 }
 
@@ -115,14 +124,14 @@ ListMenuContents BuildListMenuFromFolder(const std::string& listsFolder, bool di
   namespace fs = std::filesystem;
   std::vector<std::string> names;
   std::error_code ec;
-  const fs::path folder = listsFolder.empty() ? fs::path(".") : fs::path(listsFolder);
+  const fs::path folder = listsFolder.empty() ? fs::path(".") : FilePath(listsFolder);
   fs::directory_iterator it(folder, ec);
   // A broken entry ends the walk with what was read so far; no entry is fatal.
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     try {
-      names.push_back(it->path().filename().string());
+      names.push_back(Utf8Path(it->path().filename()));
     } catch (const std::exception&) {
-      // A name that cannot be represented in the narrow encoding gets no entry.
+      // A name that cannot be represented as UTF-8 gets no entry.
     }
   }
   return BuildListMenu(names, displayAllLists);
@@ -130,9 +139,9 @@ ListMenuContents BuildListMenuFromFolder(const std::string& listsFolder, bool di
 
 ListMenuCheck CheckedEntryFor(const std::string& path, const std::string& listsFolder,
                               const std::vector<ListMenuEntry>& entries) {
-  const std::string wanted = AsciiUpper(path);
+  const std::string wanted = ComparablePath(path);
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (AsciiUpper(ListFolderPath(listsFolder, entries[i].caption)) == wanted) {
+    if (ComparablePath(ListFolderPath(listsFolder, entries[i].caption)) == wanted) {
       return {ListMenuCheck::Kind::Entry, i};
     }
   }

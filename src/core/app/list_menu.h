@@ -81,8 +81,9 @@ struct ListMenuCheck {
   bool operator==(const ListMenuCheck&) const = default;
 };
 
-// The entry whose lists folder + caption equals path, both in capitals (a-z), is checked; with no
-// such entry "&Other..." is checked, provided there are entries at all; with no entries nothing.
+// The entry whose lists folder + caption equals path, both in capitals (a-z) and on Windows with
+// '/' and '\' alike, is checked; with no such entry "&Other..." is checked, provided there are
+// entries at all; with no entries nothing.
 ListMenuCheck CheckedEntryFor(const std::string& path, const std::string& listsFolder,
                               const std::vector<ListMenuEntry>& entries);
 

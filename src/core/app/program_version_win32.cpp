@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/app/program_version.h"
+#include "core/list/file_path.h"
 
 namespace qorl {
 
@@ -30,13 +31,10 @@ std::string FileVersionText() {
       value == nullptr || units == 0) {
     return {};
   }
-  // The version text is digits and dots; anything else will fail to parse as a number anyway.
   const auto* wide = static_cast<const wchar_t*>(value);
-  std::string text;
-  for (UINT i = 0; i < units && wide[i] != L'\0'; ++i) {
-    text.push_back(wide[i] < 0x80 ? static_cast<char>(wide[i]) : '?');
-  }
-  return text;
+  UINT length = 0;
+  while (length < units && wide[length] != L'\0') ++length;
+  return Utf8FromWide(std::wstring_view(wide, length));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/list/file_replacement.h"
-#include "core/list/wide_path_win32.h"
+#include "core/list/file_path.h"
 
 namespace qorl {
 namespace {
@@ -17,12 +17,12 @@ std::string LastErrorText() {
 
 // A writer keeps its temporary open without sharing deletion, so only abandoned ones go.
 bool RemoveIfAbandoned(const std::string& path) {
-  return DeleteFileW(WidePath(path).c_str()) != 0;
+  return DeleteFileW(WideFromUtf8(path).c_str()) != 0;
 }
 
 bool FileReplacement::create(std::string& reason) {
   reason.clear();
-  HANDLE file = CreateFileW(WidePath(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+  HANDLE file = CreateFileW(WideFromUtf8(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     if (GetLastError() != ERROR_FILE_EXISTS) reason = LastErrorText();
@@ -52,8 +52,8 @@ bool FileReplacement::commit(std::string& reason) {
   bool ok = FlushFileBuffers(reinterpret_cast<HANDLE>(handle_)) != 0;
   CloseHandle(reinterpret_cast<HANDLE>(handle_));
   open_ = false;
-  const std::wstring from = WidePath(temporary_);
-  const std::wstring to = WidePath(target_);
+  const std::wstring from = WideFromUtf8(temporary_);
+  const std::wstring to = WideFromUtf8(target_);
   if (ok && !MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     // A read-only file is not replaced: it is made writable for one retry.
     const DWORD attributes = GetFileAttributesW(to.c_str());
@@ -75,7 +75,7 @@ void FileReplacement::discard() {
   if (open_) {
     CloseHandle(reinterpret_cast<HANDLE>(handle_));
     open_ = false;
-    DeleteFileW(WidePath(temporary_).c_str());
+    DeleteFileW(WideFromUtf8(temporary_).c_str());
   }
 }
 

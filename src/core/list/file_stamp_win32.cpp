@@ -1,7 +1,7 @@
 #include <windows.h>
 
+#include "core/list/file_path.h"
 #include "core/list/file_stamp.h"
-#include "core/list/wide_path_win32.h"
 
 namespace qorl {
 namespace {
@@ -28,7 +28,7 @@ FILETIME FileTimeOf(std::int64_t seconds) {
 
 std::optional<FileStamp> ReadFileStamp(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data) ||
+  if (!GetFileAttributesExW(WideFromUtf8(path).c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return std::nullopt;
   }
@@ -50,7 +50,7 @@ std::optional<FileStamp> ReadFileStamp(const std::string& path) {
 }
 
 bool ApplyFileStamp(const std::string& path, const FileStamp& stamp) {
-  const std::wstring wide = WidePath(path);
+  const std::wstring wide = WideFromUtf8(path);
   bool ok = false;
   FILETIME local{};
   FILETIME utc{};

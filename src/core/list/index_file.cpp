@@ -5,6 +5,7 @@
 #include <charconv>
 #include <fstream>
 
+#include "core/list/file_path.h"
 #include "core/list/file_replacement.h"
 #include "core/list/line_reader.h"
 #include "core/list/progress_math.h"
@@ -214,7 +215,7 @@ IndexLoad ParseIndex(std::string_view bytes, TopicTable& table, BusyIndicator& b
 IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& busy,
                     const IndexReadOptions& options) {
   table.clear();
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(FilePath(path), std::ios::binary | std::ios::ate);
   if (!in) return IndexLoad::Unreadable;
   const std::streamoff size = in.tellg();
   if (size < 0) return IndexLoad::Unreadable;
@@ -236,7 +237,7 @@ IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& b
 }
 
 std::optional<TopicRecord> LastIndexRecord(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(FilePath(path), std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
   const std::streamoff size = in.tellg();
   if (size <= 0) return std::nullopt;

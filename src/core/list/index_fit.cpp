@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "core/list/file_path.h"
+
 namespace qorl {
 namespace {
 
@@ -25,7 +27,7 @@ bool LastTopicFitsList(const TopicRecord& last, const std::string& listPath,
   const std::int64_t upTo = std::min(end + 1, listSize);
   std::string around(static_cast<std::size_t>(std::max<std::int64_t>(upTo - from, 0)), '\0');
   if (!around.empty()) {
-    std::ifstream in(listPath, std::ios::binary);
+    std::ifstream in(FilePath(listPath), std::ios::binary);
     if (!in.seekg(from) || !in.read(around.data(), static_cast<std::streamsize>(around.size()))) {
       return false;
     }

@@ -7,6 +7,7 @@
 
 #include "core/list/ascii.h"
 #include "core/list/error_codes.h"
+#include "core/list/file_path.h"
 #include "core/list/index_file.h"
 #include "core/list/index_fit.h"
 #include "core/list/index_path.h"
@@ -34,7 +35,7 @@ bool HasLstExtension(std::string_view path) {
 bool IsOwnIndex(const std::string& listPath, const std::string& indexPath) {
   if (listPath == indexPath) return true;
   std::error_code error;
-  return std::filesystem::equivalent(listPath, indexPath, error) && !error;
+  return std::filesystem::equivalent(FilePath(listPath), FilePath(indexPath), error) && !error;
 }
 
 // An index line is at most 18 bytes longer than the list bytes of its topic (a separator line of
@@ -69,7 +70,7 @@ bool ListSession::loadCurrentIndex(const OpenOptions& options, BusyIndicator& bu
 }
 
 bool ListSession::scan(bool writeIndex, BusyIndicator& busy, MessageService& messages) {
-  std::ifstream in(listPath_, std::ios::binary);
+  std::ifstream in(FilePath(listPath_), std::ios::binary);
   ScanStatus status = ScanStatus::ReadFailed;
   if (in) {
     ScanOptions scan{parseTopics_, stamp_.size, std::string(FileNameOf(listPath_))};
@@ -127,7 +128,7 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
   close();
   // A device or pipe could be read without end (or wait for ever); only plain files are lists.
   std::error_code statusError;
-  if (!std::filesystem::is_regular_file(path, statusError)) {
+  if (!std::filesystem::is_regular_file(FilePath(path), statusError)) {
     ShowError(messages, kErrorLoadList);
     return OpenOutcome::LoadFailed;
   }
@@ -163,7 +164,7 @@ OpenOutcome ListSession::open(const std::string& path, const OpenOptions& option
   }
 
   auto held = std::make_unique<HeldFile>();
-  held->stream.open(path, std::ios::binary);
+  held->stream.open(FilePath(path), std::ios::binary);
   if (!held->stream) {
     messages.information(UnableToOpenMessage(path));
     close();

@@ -3,26 +3,28 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/list/file_path.h"
+
 namespace qorl {
 
 DirectoryAccess SystemDirectories() {
   DirectoryAccess fs;
   fs.isFolder = [](const std::string& path) {
     std::error_code error;
-    return !path.empty() && std::filesystem::is_directory(path, error);
+    return !path.empty() && std::filesystem::is_directory(FilePath(path), error);
   };
   fs.isFile = [](const std::string& path) {
     std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error);
+    return !path.empty() && std::filesystem::is_regular_file(FilePath(path), error);
   };
   fs.changeCurrent = [](const std::string& path) {
     std::error_code error;
-    std::filesystem::current_path(path, error);
+    std::filesystem::current_path(FilePath(path), error);
     return !error;
   };
   fs.current = [] {
     std::error_code error;
-    return std::filesystem::current_path(error).string();
+    return Utf8Path(std::filesystem::current_path(error));
   };
   return fs;
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "core/list/file_path.h"
 #include "core/settings/settings_file_io.h"
 
 namespace qorl {
@@ -21,10 +22,10 @@ enum class ReadOutcome { Read, Missing, Failed };
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  const fs::file_status status = fs::status(fs::path(path), ec);
+  const fs::file_status status = fs::status(FilePath(path), ec);
   if (status.type() == fs::file_type::not_found) return ReadOutcome::Missing;
   if (ec || status.type() == fs::file_type::directory) return ReadOutcome::Failed;
-  std::ifstream in(fs::path(path), std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) return ReadOutcome::Failed;
   std::ostringstream contents;
   contents << in.rdbuf();
@@ -40,8 +41,8 @@ std::string MoveAside(const std::string& path) {
   for (int n = 1; n <= 100; ++n) {
     const std::string aside = path + ".bad" + (n == 1 ? std::string() : std::to_string(n));
     std::error_code ec;
-    if (fs::exists(fs::symlink_status(fs::path(aside), ec))) continue;
-    fs::rename(fs::path(path), fs::path(aside), ec);
+    if (fs::exists(fs::symlink_status(FilePath(aside), ec))) continue;
+    fs::rename(FilePath(path), FilePath(aside), ec);
     return ec ? std::string() : aside;
   }
   return {};

@@ -7,30 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/list/file_path.h"
 #include "core/settings/user_hive.h"
 
 namespace qorl {
 
 namespace {
-
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
-
-std::string Narrow(const wchar_t* text, std::size_t size) {
-  if (size == 0) return {};
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), narrow.data(), length, nullptr,
-                      nullptr);
-  return narrow;
-}
 
 class RegistryKey final : public HiveKey {
  public:
@@ -40,7 +22,7 @@ class RegistryKey final : public HiveKey {
   RegistryKey& operator=(const RegistryKey&) = delete;
 
   std::optional<HiveValue> queryValue(const std::string& name) const override {
-    const std::wstring wideName = Widen(name);
+    const std::wstring wideName = WideFromUtf8(name);
     std::vector<BYTE> buffer;
     DWORD type = REG_NONE;
     DWORD size = 0;
@@ -62,7 +44,7 @@ class RegistryKey final : public HiveKey {
       std::size_t length = 0;
       const std::size_t units = buffer.size() / sizeof(wchar_t);
       while (length < units && text[length] != L'\0') ++length;  // up to the first zero
-      value.data = Narrow(text, length);
+      value.data = Utf8FromWide(std::wstring_view(text, length));
     } else {
       value.data.assign(reinterpret_cast<const char*>(buffer.data()), buffer.size());
     }
@@ -70,11 +52,11 @@ class RegistryKey final : public HiveKey {
   }
 
   bool setValue(const std::string& name, const HiveValue& value) override {
-    const std::wstring wideName = Widen(name);
+    const std::wstring wideName = WideFromUtf8(name);
     const DWORD type = static_cast<DWORD>(value.type);
     LONG status;
     if (value.type == HiveValueType::String || value.type == HiveValueType::ExpandString) {
-      const std::wstring text = Widen(value.data);
+      const std::wstring text = WideFromUtf8(value.data);
       // Written with the terminating zero.
       status = RegSetValueExW(key_, wideName.c_str(), 0, type,
                               reinterpret_cast<const BYTE*>(text.c_str()),
@@ -101,7 +83,7 @@ class RegistryKey final : public HiveKey {
           ERROR_SUCCESS) {
         break;
       }
-      names.push_back(Narrow(name.data(), length));
+      names.push_back(Utf8FromWide(std::wstring_view(name.data(), length)));
     }
     return names;
   }
@@ -120,7 +102,7 @@ class RegistryKey final : public HiveKey {
           ERROR_SUCCESS) {
         break;
       }
-      names.push_back(Narrow(name.data(), length));
+      names.push_back(Utf8FromWide(std::wstring_view(name.data(), length)));
     }
     return names;
   }
@@ -162,7 +144,8 @@ class RegistryHive final : public SettingsHive {
 
   std::unique_ptr<HiveKey> openKey(const std::string& path) override {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, WideFromUtf8(path).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
       return nullptr;
     }
     return std::make_unique<RegistryKey>(key);
@@ -170,15 +153,16 @@ class RegistryHive final : public SettingsHive {
 
   std::unique_ptr<HiveKey> createKey(const std::string& path) override {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, WideFromUtf8(path).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
       return nullptr;
     }
     return std::make_unique<RegistryKey>(key);
   }
 
   bool deleteKeyTree(const std::string& path) override {
-    return DeleteTree(HKEY_CURRENT_USER, Widen(path));
+    return DeleteTree(HKEY_CURRENT_USER, WideFromUtf8(path));
   }
 };
 

@@ -103,14 +103,24 @@ std::optional<ProcessInvocation> DosInvocation(std::string_view commandLine,
 }
 
 std::string DosInterpreterMissingMessage(std::string_view toolName) {
+#ifdef _WIN32
+  return "Unable to run " + std::string(toolName) +
+         " !\nIt is a DOS program and needs the DOS command interpreter COMMAND.COM, which was "
+         "not found (64-bit Windows has none).";
+#else
   return "Unable to run " + std::string(toolName) +
          " !\nIt is a DOS program and needs DOSBox (the program \"dosbox\"), which was not found. "
          "Install DOSBox to run the list's tools.";
+#endif
 }
 
 std::string DosStartFailedMessage(std::string_view toolName, int errorCode) {
-  return "Unable to run " + std::string(toolName) + " !\n" +
-         std::generic_category().message(errorCode);
+#ifdef _WIN32
+  const std::error_category& category = std::system_category();  // GetLastError codes
+#else
+  const std::error_category& category = std::generic_category();  // errno values
+#endif
+  return "Unable to run " + std::string(toolName) + " !\n" + category.message(errorCode);
 }
 
 std::string FindOnPath(std::string_view name, std::string_view pathVariable) {

@@ -45,7 +45,8 @@ DosCommand ParseDosCommandLine(std::string_view commandLine);
 ProcessInvocation DosboxInvocation(std::string_view commandLine, const std::string& folder,
                                    const std::string& dosbox = "dosbox");
 
-// The path of "dosbox" on PATH, or empty when there is none. On Windows: "COMMAND.COM".
+// The path of "dosbox" on PATH, or empty when there is none. On Windows: the path of
+// COMMAND.COM on PATH, or empty (64-bit Windows has no COMMAND.COM).
 std::string FindDosInterpreter();
 
 // How to run the DOS command line in folder with the given interpreter (FindDosInterpreter's
@@ -75,9 +76,10 @@ using WaitPollCallback = std::function<bool()>;
 // Starts program (looked up on PATH when it holds no separator) with the arguments in workingDir
 // (the current directory when empty) and waits until it ends, calling poll meanwhile.
 // Returns 0 once the process has ended (or the wait was stopped), or the system error code
-// (errno) when it could not be started: ENOENT for a missing program; ENOENT, ENOTDIR or EACCES
-// for a working folder that cannot be entered (the tools folder is not usable).
-// exitStatus, when given, receives the exit code (128 + signal when killed; -1 when not known).
+// (errno; on Windows GetLastError) when it could not be started: ENOENT for a missing program;
+// ENOENT, ENOTDIR or EACCES for a working folder that cannot be entered (the tools folder is not
+// usable). exitStatus, when given, receives the exit code (128 + signal when killed; -1 when not
+// known).
 int RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                const std::string& workingDir, const WaitPollCallback& poll,
                int* exitStatus = nullptr);

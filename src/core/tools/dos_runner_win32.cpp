@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <cstdlib>
+
+#include "core/list/file_path.h"
 #include "core/tools/dos_runner.h"
 
 namespace qorl {
@@ -13,15 +16,21 @@ std::string CommandLineOf(const std::string& program, const std::vector<std::str
   return line;
 }
 
+std::string PathVariable() {
+  const wchar_t* path = _wgetenv(L"PATH");
+  return path != nullptr ? Utf8FromWide(path) : std::string();
+}
+
 int Start(const std::string& program, const std::vector<std::string>& arguments,
           const std::string& workingDir, PROCESS_INFORMATION& process) {
-  std::string line = CommandLineOf(program, arguments);
-  STARTUPINFOA startup{};
+  std::wstring line = WideFromUtf8(CommandLineOf(program, arguments));
+  const std::wstring folder = WideFromUtf8(workingDir);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
   startup.wShowWindow = SW_SHOW;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                      workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &process)) {
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
     return static_cast<int>(GetLastError());
   }
   return 0;
@@ -30,7 +39,7 @@ int Start(const std::string& program, const std::vector<std::string>& arguments,
 }  // namespace
 
 std::string FindDosInterpreter() {
-  return "COMMAND.COM";
+  return FindOnPath("COMMAND.COM", PathVariable());
 }
 
 int RunAndWait(const std::string& program, const std::vector<std::string>& arguments,

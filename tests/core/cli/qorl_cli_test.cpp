@@ -73,5 +73,12 @@ TEST_F(QorlCli, ErrorsGoToStandardErrorWithAStatus) {
   EXPECT_EQ(r.out, "qorl 2.1.1.1\n");
 }
 
+// On Windows the version comes from the program's own version resource.
+TEST_F(QorlCli, VersionIsTheProgramsOwn) {
+  const CliRun r = run({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, std::string("qorl ") + QORL_VERSION_STRING + "\n");
+}
+
 }  // namespace
 }  // namespace qorl

@@ -1,8 +1,10 @@
 #include "core/list/file_stamp.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 
 #include "core/support/temp_dir.h"
 
@@ -44,19 +46,23 @@ TEST(FileStamp, AppliedStampReadsBackWithSizeAndReadOnly) {
   EXPECT_FALSE(got->readOnly);
 }
 
+// Sets the file's last-write time to the given seconds (and fraction) since 1970 (UTC).
+void SetWriteTime(const std::string& path, std::chrono::nanoseconds sinceEpoch) {
+  const std::chrono::sys_time<std::chrono::nanoseconds> when{sinceEpoch};
+  std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(when));
+}
+
 TEST(FileStamp, OddSecondsShareTheirTwoSecondSlot) {
+  using std::chrono::seconds;
   test::TempDir dir;
   const std::string a = dir.write("a", "");
   const std::string b = dir.write("b", "");
-  struct timespec first[2] = {{0, UTIME_OMIT}, {1'000'000'000, 0}};
-  struct timespec second[2] = {{0, UTIME_OMIT}, {1'000'000'001, 500'000'000}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), first, 0), 0);
-  ASSERT_EQ(::utimensat(AT_FDCWD, b.c_str(), second, 0), 0);
+  SetWriteTime(a, seconds(1'000'000'000));
+  SetWriteTime(b, seconds(1'000'000'001) + std::chrono::milliseconds(500));
   EXPECT_EQ(ReadFileStamp(a)->dosDateTime, ReadFileStamp(b)->dosDateTime);
 
   // Times before 1980 have no DOS form: they read as its first day.
-  struct timespec early[2] = {{0, UTIME_OMIT}, {86'400 * 365, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), early, 0), 0);
+  SetWriteTime(a, seconds(86'400 * 365));
   EXPECT_EQ(ReadFileStamp(a)->dosDateTime, Dos(1980, 1, 1, 0, 0, 0));
 }
 

@@ -80,6 +80,22 @@ class ListSessionTest : public ::testing::Test {
   ListSession session;
 };
 
+// Paths are UTF-8 on every system, also where the file system names files in UTF-16 (Windows).
+TEST_F(ListSessionTest, PathsBeyondAsciiAreUtf8) {
+  const std::filesystem::path folder = std::filesystem::path(dir.path()) / u8"Listen \u00e4\u20ac";
+  std::filesystem::create_directory(folder);
+  std::ofstream(folder / u8"PORTS.LST", std::ios::binary) << kWorkedList;
+  const std::string list = dir.path() + "/Listen \xC3\xA4\xE2\x82\xAC/PORTS.LST";
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(std::filesystem::exists(folder / u8"PORTS.qorlv"));
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  std::string topic;
+  EXPECT_EQ(session.readTopic(1, topic), ReadTopicResult::Ok);
+  EXPECT_EQ(topic.substr(0, 17), "First topic title");
+}
+
 TEST_F(ListSessionTest, ScanWritesTheIndexAndTheNextOpeningReadsIt) {
   const std::string list = writeList("INTERRUP.LST", kWorkedList);
   ASSERT_EQ(open(list), OpenOutcome::Opened);

@@ -11,6 +11,8 @@
 namespace qorl {
 namespace {
 
+const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+
 // A file system of named folders and files with a current directory that follows changes.
 struct FakeFileSystem {
   std::set<std::string> folders{"/prog/", "/lists", "/other"};
@@ -93,7 +95,7 @@ TEST(ConfigApply, UnchangedWithEveryOptionTurnedNeedsNothing) {
   const ConfigApplyResult r = ApplyUnchanged(c, fs);
   EXPECT_EQ(r.effects, ConfigEffects{});
   EXPECT_EQ(r.config, c);
-  EXPECT_EQ(r.listsFolder, "/lists/");
+  EXPECT_EQ(r.listsFolder, "/lists" + kSeparator);  // the system's separator is added
 }
 
 TEST(ConfigApply, MissingFolderEmptiesTheSettingAndRebuildsOnlyIfItWasSet) {
@@ -126,7 +128,7 @@ TEST(ConfigApply, NewFolderBecomesCurrentAsTheSystemReportsIt) {
   };
   const ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, access);
   EXPECT_EQ(r.config.DefStartupDir, "/start/rel");
-  EXPECT_EQ(r.listsFolder, "/start/rel/");
+  EXPECT_EQ(r.listsFolder, "/start/rel" + kSeparator);
   EXPECT_TRUE(r.effects.rebuildListMenu);
 }
 
@@ -271,10 +273,9 @@ TEST(ConfigApplySystem, RealFoldersAndCurrentDirectory) {
 }
 
 TEST(ConfigApplySystem, TrailingSeparatorAddedOnce) {
-  const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
-  EXPECT_EQ(WithTrailingSeparator("a"), std::string("a") + sep);
-  EXPECT_EQ(WithTrailingSeparator(std::string("a") + sep), std::string("a") + sep);
-  EXPECT_EQ(WithTrailingSeparator(""), std::string(1, sep));
+  EXPECT_EQ(WithTrailingSeparator("a"), "a" + kSeparator);
+  EXPECT_EQ(WithTrailingSeparator("a" + kSeparator), "a" + kSeparator);
+  EXPECT_EQ(WithTrailingSeparator(""), kSeparator);
 }
 
 }  // namespace

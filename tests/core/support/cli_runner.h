@@ -3,7 +3,14 @@
 // and standard error are captured as bytes, and the exit status is returned.
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "core/list/file_path.h"
+#else
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,11 +39,71 @@ class CliTest : public ::testing::Test {
   CliRun run(std::initializer_list<std::string> words) {
     const std::string out = dir.file("stdout");
     const std::string err = dir.file("stderr");
+    const int status = Execute(words, out, err);
+    return CliRun{status, ReadBytes(out), ReadBytes(err)};
+  }
+
+#ifdef _WIN32
+  // Starts the tool directly (no shell) with its UTF-16 command line, the words quoted as the C
+  // runtime splits them, and the two streams written to the files.
+  static int Execute(std::initializer_list<std::string> words, const std::string& out,
+                     const std::string& err) {
+    const std::wstring program = WideFromUtf8(QORL_CLI_PATH);
+    std::wstring line = Quote(program);
+    for (const std::string& word : words) line.append(L" ").append(Quote(WideFromUtf8(word)));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const auto create = [&](const std::string& path) {
+      return CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE outFile = create(out);
+    HANDLE errFile = create(err);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = outFile;
+    startup.hStdError = errFile;
+    PROCESS_INFORMATION process{};
+    DWORD code = static_cast<DWORD>(-1);
+    if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+      WaitForSingleObject(process.hProcess, INFINITE);
+      GetExitCodeProcess(process.hProcess, &code);
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+    }
+    CloseHandle(outFile);
+    CloseHandle(errFile);
+    return static_cast<int>(code);
+  }
+
+  // One argument holding exactly the given text, as CommandLineToArgvW reads it back.
+  static std::wstring Quote(const std::wstring& word) {
+    std::wstring quoted(1, L'"');
+    std::size_t backslashes = 0;
+    for (const wchar_t c : word) {
+      if (c == L'\\') {
+        ++backslashes;
+        continue;
+      }
+      // Backslashes before a quote are doubled and the quote escaped; elsewhere they stand.
+      quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+      quoted.push_back(c);
+      backslashes = 0;
+    }
+    quoted.append(backslashes * 2, L'\\');
+    quoted.push_back(L'"');
+    return quoted;
+  }
+#else
+  static int Execute(std::initializer_list<std::string> words, const std::string& out,
+                     const std::string& err) {
     std::string command = Quote(QORL_CLI_PATH);
     for (const std::string& word : words) command.append(" ").append(Quote(word));
     command.append(" >").append(Quote(out)).append(" 2>").append(Quote(err));
     const int raw = std::system(command.c_str());
-    return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
 
   // One shell word holding exactly the given bytes.
@@ -52,8 +119,11 @@ class CliTest : public ::testing::Test {
     quoted.push_back('\'');
     return quoted;
   }
+#endif
 
-  std::string file(const std::string& name) { return dir.file(name); }
+  std::string file(const std::string& name) {
+    return dir.file(name);
+  }
 
   TempDir dir;
 };

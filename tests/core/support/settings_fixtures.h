@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,28 +12,19 @@
 #include <vector>
 
 #include "core/list/message_service.h"
+#include "core/support/temp_dir.h"
 
 namespace qorl::settings_test {
 
 class SettingsTempFolder {
  public:
-  SettingsTempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "qorl-settings-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
-    path_ = pattern;
-  }
-  ~SettingsTempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  SettingsTempFolder(const SettingsTempFolder&) = delete;
-  SettingsTempFolder& operator=(const SettingsTempFolder&) = delete;
+  SettingsTempFolder() : path_(dir_.path()) {}
 
   const std::filesystem::path& path() const { return path_; }
   std::string file(const std::string& name) const { return (path_ / name).string(); }
 
  private:
+  test::TempDir dir_;
   std::filesystem::path path_;
 };
 

@@ -7,12 +7,16 @@
 #include <fstream>
 #include <thread>
 
+#include "core/support/platform_skip.h"
 #include "core/tools/tool_commands.h"
 
 namespace qorl {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kNeedsShell =
+    "needs a POSIX shell (/bin/sh); see WindowsRunsCommandsInTheWorkingFolder";
 
 TEST(DosCommandLine, ParsesTheFullAndTheParameterForm) {
   EXPECT_EQ(ParseDosCommandLine("command.com /c combine.com -p ."),
@@ -46,14 +50,57 @@ TEST(DosCommandLine, DosboxRunsTheCommandInTheMountedFolder) {
 
 TEST(DosCommandLine, MissingInterpreterGivesNoInvocation) {
   EXPECT_FALSE(DosInvocation(CombineCommandLine(false, false), "/data", "").has_value());
+  EXPECT_NE(DosInterpreterMissingMessage("COMBINE.COM").find("COMBINE.COM"), std::string::npos);
+#ifdef _WIN32
+  // The command line goes to COMMAND.COM as it is.
+  const auto run =
+      DosInvocation(CombineCommandLine(true, false), "C:\\lists", "C:\\DOS\\COMMAND.COM");
+  ASSERT_TRUE(run.has_value());
+  EXPECT_EQ(*run, (ProcessInvocation{"command.com", {"/c combine.com -p ."}}));
+  EXPECT_NE(DosInterpreterMissingMessage("COMBINE.COM").find("COMMAND.COM"), std::string::npos);
+#else
   const auto run = DosInvocation(CombineCommandLine(false, false), "/data", "/opt/dosbox");
   ASSERT_TRUE(run.has_value());
   EXPECT_EQ(run->program, "/opt/dosbox");
-  EXPECT_NE(DosInterpreterMissingMessage("COMBINE.COM").find("COMBINE.COM"), std::string::npos);
   EXPECT_NE(DosInterpreterMissingMessage("COMBINE.COM").find("dosbox"), std::string::npos);
+#endif
+}
+
+TEST(DosCommandLine, WindowsWithoutCommandComSaysSo) {
+#ifndef _WIN32
+  GTEST_SKIP() << "COMMAND.COM is looked for on Windows only";
+#else
+  if (!FindDosInterpreter().empty()) GTEST_SKIP() << "this Windows has COMMAND.COM";
+  EXPECT_FALSE(DosInvocation(CombineCommandLine(false, false), "C:\\").has_value());
+#endif
+}
+
+// Windows: the runner starts the program with the arguments after it, in the working folder,
+// and reports the exit code; what cannot be started is reported with the system's error code.
+TEST(ProcessRunner, WindowsRunsCommandsInTheWorkingFolder) {
+#ifndef _WIN32
+  GTEST_SKIP() << "the Windows process runner (cmd.exe)";
+#else
+  const fs::path folder = fs::temp_directory_path() / "qorl_run_folder with blank";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  int status = -1;
+  int polls = 0;
+  EXPECT_EQ(RunAndWait(
+                "cmd.exe", {"/c", "echo done>out.txt& exit 3"}, folder.string(),
+                [&] { return ++polls > 0; }, &status),
+            0);
+  EXPECT_EQ(status, 3);
+  EXPECT_TRUE(fs::exists(folder / "out.txt"));
+  EXPECT_NE(RunAndWait("qorl-no-such-program.exe", {}, "", nullptr), 0);
+  EXPECT_NE(RunAndWait("cmd.exe", {"/c", "exit 0"}, (folder / "missing").string(), nullptr), 0);
+  EXPECT_NE(StartDetached("qorl-no-such-program.exe", {}, ""), 0);
+  fs::remove_all(folder);
+#endif
 }
 
 TEST(DosCommandLine, FindsOnlyExecutableFilesOnThePath) {
+  QORL_SKIP_ON_WINDOWS("POSIX execute permissions and ':' in PATH");
   const fs::path root = fs::temp_directory_path() / "qorl_find_on_path";
   fs::remove_all(root);
   fs::create_directories(root / "a");
@@ -72,6 +119,7 @@ TEST(DosCommandLine, FindsOnlyExecutableFilesOnThePath) {
 }
 
 TEST(ProcessRunner, WaitsForTheProcessAndPollsMeanwhile) {
+  QORL_SKIP_ON_WINDOWS(kNeedsShell);
   const fs::path marker = fs::temp_directory_path() / "qorl_run_and_wait_marker";
   fs::remove(marker);
   int polls = 0;
@@ -93,6 +141,7 @@ TEST(ProcessRunner, WaitsForTheProcessAndPollsMeanwhile) {
 }
 
 TEST(ProcessRunner, RunsInTheWorkingFolder) {
+  QORL_SKIP_ON_WINDOWS(kNeedsShell);
   const fs::path folder = fs::temp_directory_path() / "qorl_run_folder with blank";
   fs::remove_all(folder);
   fs::create_directories(folder);
@@ -107,6 +156,7 @@ TEST(ProcessRunner, RunsInTheWorkingFolder) {
 }
 
 TEST(ProcessRunner, ReportsWhatCannotStart) {
+  QORL_SKIP_ON_WINDOWS(kNeedsShell);
   EXPECT_EQ(RunAndWait("/nonexistent/qorl-no-such-program", {}, "", nullptr), ENOENT);
   EXPECT_EQ(RunAndWait("qorl-no-such-program", {}, "", nullptr), ENOENT);
   EXPECT_NE(RunAndWait("/bin/sh", {"-c", "exit 0"}, "/nonexistent/folder", nullptr), 0);
@@ -116,12 +166,14 @@ TEST(ProcessRunner, ReportsWhatCannotStart) {
 }
 
 TEST(ProcessRunner, StopsWaitingWhenThePollSaysSo) {
+  QORL_SKIP_ON_WINDOWS(kNeedsShell);
   int polls = 0;
   EXPECT_EQ(RunAndWait("/bin/sh", {"-c", "sleep 0.2"}, "", [&] { return ++polls < 2; }), 0);
   EXPECT_EQ(polls, 2);
 }
 
 TEST(ProcessRunner, DetachedProcessRunsOnItsOwn) {
+  QORL_SKIP_ON_WINDOWS(kNeedsShell);
   const fs::path folder = fs::temp_directory_path() / "qorl_detached";
   fs::remove_all(folder);
   fs::create_directories(folder);
