@@ -16,48 +16,9 @@
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/list/list_controller.h"
+#include "interrupt_window.h"
 
 namespace {
-
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
-
-// The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
-// there), and the number of its longest topic.
-struct OpenWindow {
-  SilentMessages messages;
-  QTemporaryDir folder;
-  std::unique_ptr<qorl::gui::TFormMain> window;
-  qorl::TopicNumber longest = -1;
-  std::int32_t longestLength = 0;
-};
-
-OpenWindow* InterruptWindow() {
-  static OpenWindow* open = []() -> OpenWindow* {
-    const QString source = QString(QORL_LISTS_DIR) + "/INTERRUP.LST";
-    auto* w = new OpenWindow;
-    const QString copy = w->folder.filePath("INTERRUP.LST");
-    if (!QFile::exists(source) || !QFile::copy(source, copy)) return nullptr;
-    w->window = std::make_unique<qorl::gui::TFormMain>(w->messages);
-    w->window->resize(1000, 750);
-    w->window->show();
-    w->window->listController().openList(copy.toStdString());
-    const qorl::TopicTable& table = w->window->browseState().topics();
-    for (qorl::TopicNumber n = 0; n < table.count(); ++n) {
-      if (table.record(n).length > w->longestLength) {
-        w->longestLength = table.record(n).length;
-        w->longest = n;
-      }
-    }
-    return w->longest >= 0 ? w : nullptr;
-  }();
-  return open;
-}
 
 void BM_LoadTopicLongest(benchmark::State& state) {
   OpenWindow* w = InterruptWindow();
