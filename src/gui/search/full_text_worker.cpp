@@ -53,6 +53,8 @@ void FullTextWorker::run(FullTextRequest request, int generation) {
     ListSession own;
     const TopicTable* table = target.table;
     if (table == nullptr) {
+      // A list whose bytes lack the text is not opened at all.
+      if (!ListFileMayHoldText(target.path, request.query)) continue;
       NullBusyIndicator busy;
       SilentMessages messages;
       OpenOptions options = request.openOptions;
