@@ -16,62 +16,9 @@
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/list/list_controller.h"
+#include "interrupt_window.h"
 
 namespace {
-
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
-
-// The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
-// there), and the number of its longest topic. Members go in reverse order: the window closes the
-// list before the folder with the copy is removed.
-struct OpenWindow {
-  SilentMessages messages;
-  QTemporaryDir folder;
-  std::unique_ptr<qorl::gui::TFormMain> window;
-  qorl::TopicNumber longest = -1;
-  std::int32_t longestLength = 0;
-};
-
-std::unique_ptr<OpenWindow> OpenInterruptWindow() {
-  const QString source = QString(QORL_LISTS_DIR) + "/INTERRUP.LST";
-  auto w = std::make_unique<OpenWindow>();
-  const QString copy = w->folder.filePath("INTERRUP.LST");
-  if (!QFile::exists(source) || !QFile::copy(source, copy)) return nullptr;
-  w->window = std::make_unique<qorl::gui::TFormMain>(w->messages);
-  w->window->resize(1000, 750);
-  w->window->show();
-  w->window->listController().openList(copy.toStdString());
-  const qorl::TopicTable& table = w->window->browseState().topics();
-  for (qorl::TopicNumber n = 0; n < table.count(); ++n) {
-    if (table.record(n).length > w->longestLength) {
-      w->longestLength = table.record(n).length;
-      w->longest = n;
-    }
-  }
-  if (w->longest < 0) return nullptr;
-  return w;
-}
-
-// Opened by the first benchmark that needs it; closed by main() while the application exists.
-std::unique_ptr<OpenWindow>& SharedWindow() {
-  static std::unique_ptr<OpenWindow> shared;
-  return shared;
-}
-
-OpenWindow* InterruptWindow() {
-  static bool tried = false;
-  if (!tried) {
-    tried = true;
-    SharedWindow() = OpenInterruptWindow();
-  }
-  return SharedWindow().get();
-}
 
 void BM_LoadTopicLongest(benchmark::State& state) {
   OpenWindow* w = InterruptWindow();
@@ -123,7 +70,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
-  SharedWindow().reset();
+  CloseInterruptWindow();
   benchmark::Shutdown();
   return 0;
 }

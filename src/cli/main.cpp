@@ -35,6 +35,12 @@ constexpr std::array kCommands = {
             "reference (\"AX=4B00h\") takes its interrupt from --from, the identifier of the "
             "topic it is read in",
             RunRef},
+    Command{"grep", "LIST TEXT [--case] [--words] [--all-lists]",
+            "print every topic whose text (from its title line to its end) holds TEXT, as "
+            "topics prints it, in list order; --case and --words as for find, but every "
+            "occurrence counts for --words; --all-lists searches every list file (*.LST) of "
+            "LIST's folder and puts the file name and a tab before each line",
+            RunGrep},
 };
 
 void PrintHelp(std::FILE* to) {
@@ -42,27 +48,28 @@ void PrintHelp(std::FILE* to) {
   for (const Command& command : kCommands) {
     std::fprintf(to, "  qorl %s %s\n      %s\n", command.name, command.usage, command.summary);
   }
-  std::fprintf(to,
-               "  qorl --help\n      show this text\n"
-               "  qorl --version\n      print the program's version\n\n"
-               "Index policies: use = read a current index, write a new one after a scan "
-               "(default);\n  noupdate = read a current index, never write one; nouse = "
-               "always scan, never read or write an index.\n"
-               "The index file lies beside the list, named after it with the extension "
-               ".qorlv.\n\n"
-               "find and ref take TEXT, REFERENCE and IDENTIFIER as UTF-8 and search for them in "
-               "code page 437,\n  the list's own encoding (ASCII is the same in both); text "
-               "that code page 437 cannot hold\n  matches nothing. A TEXT that begins with -- "
-               "follows the word --.\n"
-               "find finds nothing: \"Search string 'TEXT' not found\", status 1.\n"
-               "ref finds nothing: \"Topic is not located in current list\" (not a reference "
-               "of this list)\n  or \"Unable to locate topic in current list\" (no topic "
-               "fits), status 1. References are\n  followed in INTERRUP.LST, PORTS.LST, "
-               "MEMORY.LST, CMOS.LST, FARCALL.LST, MSR.LST and I2C.LST\n  only (the list kind "
-               "comes from the file name); elsewhere: \"References are not followed\n  in this "
-               "list\", status 1.\n\n"
-               "Messages go to standard error. Exit status: 0 success, 1 failure (for index "
-               "also when the\nindex could not be written), 2 wrong command line.\n");
+  std::fprintf(
+      to,
+      "  qorl --help\n      show this text\n"
+      "  qorl --version\n      print the program's version\n\n"
+      "Index policies: use = read a current index, write a new one after a scan "
+      "(default);\n  noupdate = read a current index, never write one; nouse = "
+      "always scan, never read or write an index.\n"
+      "The index file lies beside the list, named after it with the extension "
+      ".qorlv.\n\n"
+      "find, grep and ref take TEXT, REFERENCE and IDENTIFIER as UTF-8 and search for them in "
+      "code page 437,\n  the list's own encoding (ASCII is the same in both); text "
+      "that code page 437 cannot hold\n  matches nothing. A TEXT that begins with -- "
+      "follows the word --.\n"
+      "find and grep find nothing: \"Search string 'TEXT' not found\", status 1.\n"
+      "ref finds nothing: \"Topic is not located in current list\" (not a reference "
+      "of this list)\n  or \"Unable to locate topic in current list\" (no topic "
+      "fits), status 1. References are\n  followed in INTERRUP.LST, PORTS.LST, "
+      "MEMORY.LST, CMOS.LST, FARCALL.LST, MSR.LST and I2C.LST\n  only (the list kind "
+      "comes from the file name); elsewhere: \"References are not followed\n  in this "
+      "list\", status 1.\n\n"
+      "Messages go to standard error. Exit status: 0 success, 1 failure (for index "
+      "also when the\nindex could not be written), 2 wrong command line.\n");
 }
 
 // "qorl " and the program's version: on Windows that of its version resource.

@@ -10,12 +10,14 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 16;
 
 }  // namespace
 
-TopicLines::TopicLines(const TopicTable& table) : table_(table) {
+TopicLines::TopicLines(const TopicTable& table, std::string prefix)
+    : table_(table), prefix_(std::move(prefix)) {
   buffer_.reserve(kBlockSize);
 }
 
 bool TopicLines::add(TopicNumber n) {
   const TopicRecord& record = table_.record(n);
+  buffer_ += prefix_;
   buffer_ += std::to_string(n);
   buffer_ += '\t';
   buffer_ += static_cast<char>(record.category);

@@ -11,10 +11,10 @@
 namespace qorl::cli {
 
 // Buffers topic lines, "number TAB category TAB offset TAB length TAB identifier TAB title LF"
-// with the list's own bytes, and writes them to stdout in large blocks.
+// with the list's own bytes, each after prefix, and writes them to stdout in large blocks.
 class TopicLines {
  public:
-  explicit TopicLines(const TopicTable& table);
+  explicit TopicLines(const TopicTable& table, std::string prefix = {});
   // Appends topic n's line; false when a block could not be written.
   bool add(TopicNumber n);
   // Writes what is left and flushes stdout; false when the output failed.
@@ -22,6 +22,7 @@ class TopicLines {
 
  private:
   const TopicTable& table_;
+  std::string prefix_;
   std::string buffer_;
 };
 

@@ -15,6 +15,7 @@ const char* CommandName(Command command) {
       "EditCopyTopicCmd",
       "SearchFindCmd",
       "SearchSearchAgainCmd",
+      "SearchAllTopicsCmd",
       "OptionsZoomTopicCmd",
       "OptionsUnzoomTopicCmd",
       "OptionsUpdateTopicTitlesCmd",
@@ -49,6 +50,7 @@ CommandStates EvaluateCommands(const WindowState& state) {
   set(Command::EditCopyTopic, true);
   set(Command::SearchFind, listNamed);
   set(Command::SearchSearchAgain, listNamed);
+  set(Command::SearchAllTopics, listNamed && state.topicCount > 0);
   set(Command::OptionsZoomTopic, topicShown, state.zoomed);
   set(Command::OptionsUnzoomTopic, true, false, false);
   set(Command::OptionsUpdateTopicTitles, listNamed);

@@ -18,6 +18,7 @@ enum class Command {
   EditCopyTopic,
   SearchFind,
   SearchSearchAgain,
+  SearchAllTopics,
   OptionsZoomTopic,
   OptionsUnzoomTopic,
   OptionsUpdateTopicTitles,

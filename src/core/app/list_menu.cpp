@@ -50,6 +50,25 @@ std::string ComparablePath(std::string_view path) {
   return upper;
 }
 
+// The names of a folder's directory entries, whatever their type. A folder that cannot be read
+// gives none; an empty path reads the current directory.
+std::vector<std::string> FolderEntryNames(const std::string& listsFolder) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  const fs::path folder = listsFolder.empty() ? fs::path(".") : FilePath(listsFolder);
+  fs::directory_iterator it(folder, ec);
+  // A broken entry ends the walk with what was read so far; no entry is fatal.
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    try {
+      names.push_back(Utf8Path(it->path().filename()));
+    } catch (const std::exception&) {
+      // A name that cannot be represented as UTF-8 gets no entry.
+    }
+  }
+  return names;
+}
+
 }  // namespace
 
 std::string ListEntryCaption(const std::string& fileName) {
@@ -121,20 +140,19 @@ ListMenuContents BuildListMenu(const std::vector<std::string>& directoryNames,
 }
 
 ListMenuContents BuildListMenuFromFolder(const std::string& listsFolder, bool displayAllLists) {
-  namespace fs = std::filesystem;
+  return BuildListMenu(FolderEntryNames(listsFolder), displayAllLists);
+}
+
+std::vector<std::string> ListFileNames(const std::string& folder) {
   std::vector<std::string> names;
-  std::error_code ec;
-  const fs::path folder = listsFolder.empty() ? fs::path(".") : FilePath(listsFolder);
-  fs::directory_iterator it(folder, ec);
-  // A broken entry ends the walk with what was read so far; no entry is fatal.
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    try {
-      names.push_back(Utf8Path(it->path().filename()));
-    } catch (const std::exception&) {
-      // A name that cannot be represented as UTF-8 gets no entry.
-    }
+  for (std::string& name : FolderEntryNames(folder)) {
+    std::error_code ec;
+    const std::string path = ListFolderPath(folder.empty() ? "." : folder, name);
+    if (IsListFileName(name) && std::filesystem::is_regular_file(FilePath(path), ec))
+      names.push_back(std::move(name));
   }
-  return BuildListMenu(names, displayAllLists);
+  std::sort(names.begin(), names.end(), ListNameLess);
+  return names;
 }
 
 ListMenuCheck CheckedEntryFor(const std::string& path, const std::string& listsFolder,

@@ -53,6 +53,10 @@ ListMenuContents BuildListMenu(const std::vector<std::string>& directoryNames,
 // cannot be read gives no entries; an empty path reads the current directory.
 ListMenuContents BuildListMenuFromFolder(const std::string& listsFolder, bool displayAllLists);
 
+// The names of a folder's regular files that end in ".LST" in any case, all of them, in the
+// menu's order. An empty path reads the current directory.
+std::vector<std::string> ListFileNames(const std::string& folder);
+
 // The caption of a file name: its first character a capital, all others small (a-z only).
 std::string ListEntryCaption(const std::string& fileName);
 

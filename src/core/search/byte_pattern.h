@@ -4,27 +4,25 @@
 // never matches 0x90 'É').
 
 #include <cstddef>
-#include <string>
 #include <string_view>
+
+#include "core/search/text_finder.h"
 
 namespace qorl {
 
 class BytePattern {
  public:
-  BytePattern(std::string_view pattern, bool caseSensitive);
+  BytePattern(std::string_view pattern, bool caseSensitive) : finder_(pattern, caseSensitive) {}
 
-  std::size_t size() const { return pattern_.size(); }
-  bool empty() const { return pattern_.empty(); }
+  std::size_t size() const { return finder_.size(); }
+  bool empty() const { return finder_.empty(); }
 
   // Position of the first occurrence in text at or after from, or std::string_view::npos.
   // An empty pattern is never found.
   std::size_t findIn(std::string_view text, std::size_t from = 0) const;
 
  private:
-  std::size_t findFolded(std::string_view text, std::size_t from) const;
-
-  std::string pattern_;  // folded unless case-sensitive
-  bool caseSensitive_;
+  TextFinder finder_;
 };
 
 // Whether the occurrence [pos, pos + length) stands as whole words: it is rejected when its first

@@ -154,6 +154,8 @@ LayoutState WithStoredValues(LayoutState state, const LayoutValues& values) {
   Assign(state.topicsHeaderVisible, values.topicsHeaderVisible);
   Assign(state.panelCurrentTopicHeaderVisible, values.panelCurrentTopicHeaderVisible);
   Assign(state.statusBarVisible, values.statusBarVisible);
+  Assign(state.searchPanelVisible, values.searchPanelVisible);
+  Assign(state.searchPanelArea, values.searchPanelArea);
   return state;
 }
 
@@ -203,6 +205,8 @@ void LoadSettings(SettingsHive& hive, std::int32_t major, LayoutValues& layout,
     layout.topicsHeaderVisible = read.boolean("TopicsHeader.Visible");
     layout.panelCurrentTopicHeaderVisible = read.boolean("PanelCurrentTopicHeader.Visible");
     layout.statusBarVisible = read.boolean("StatusBar.Visible");
+    layout.searchPanelVisible = read.boolean("SearchPanel.Visible");
+    layout.searchPanelArea = read.integer("SearchPanel.Area");
     Assign(config.TopicsHeightPerc, read.real("TopicsHeightPerc"));
     Assign(config.TopicsColWidth, read.integer("TopicsColWidth"));
   }
@@ -248,6 +252,8 @@ void SaveSettings(SettingsHive& hive, std::int32_t major, const WindowPlacement&
     write.boolean("StatusBar.Visible", layout.statusBarVisible);
     write.real("TopicsHeightPerc", config.TopicsHeightPerc);
     write.integer("TopicsColWidth", config.TopicsColWidth);
+    write.boolean("SearchPanel.Visible", layout.searchPanelVisible);
+    write.integer("SearchPanel.Area", layout.searchPanelArea);
   }
   {
     const std::unique_ptr<HiveKey> key = hive.createKey(SubKeyPath(major, "Config"));

@@ -60,6 +60,8 @@ struct LayoutValues {
   std::optional<bool> topicsHeaderVisible;             // TopicsHeader.Visible
   std::optional<bool> panelCurrentTopicHeaderVisible;  // PanelCurrentTopicHeader.Visible
   std::optional<bool> statusBarVisible;                // StatusBar.Visible
+  std::optional<bool> searchPanelVisible;              // SearchPanel.Visible
+  std::optional<std::int32_t> searchPanelArea;         // SearchPanel.Area
 
   bool operator==(const LayoutValues&) const = default;
 };
@@ -76,6 +78,10 @@ struct LayoutState {
   bool topicsHeaderVisible = true;
   bool panelCurrentTopicHeaderVisible = true;
   bool statusBarVisible = true;
+  // The panel of Search All Topics: shown or not, and the window side it is docked to
+  // (1 left, 2 right, 4 top, 8 bottom).
+  bool searchPanelVisible = false;
+  std::int32_t searchPanelArea = 8;
 
   bool operator==(const LayoutState&) const = default;
 };

@@ -32,6 +32,8 @@
 #include "gui/commands/topic_commands.h"
 #include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
+#include "gui/search/full_text_controller.h"
+#include "gui/search/full_text_panel.h"
 #include "gui/settings/config_dialog.h"
 #include "gui/tools/about_dialog.h"
 #include "gui/tools/tools_menu.h"
@@ -88,6 +90,14 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
       new OpenListMenu(openListMenu_, actions_.openOther, *list_, state_, this, statusBar_, [this] {
         return ListMenuSource{listsFolder_, config_.DisplayAllLists};
       });
+  FullTextEnvironment fullText;
+  fullText.listsFolder = [this] { return listsFolder_; };
+  fullText.openList = [this](const std::string& path) {
+    list_->openList(path);
+    listMenu_->checkListInMenu(path);
+  };
+  fullText_ =
+      new FullTextController(this, state_, currentTopic_, *busy_, *find_, std::move(fullText));
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
@@ -112,6 +122,8 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
 }
 
 TFormMain::~TFormMain() {
+  // A running search reads the open list's table, which goes with the browse state.
+  fullText_->stopSearch();
   // The grid and its model read the browse state, which goes before the child widgets would.
   delete mainPanel_;
   delete model_;
@@ -156,6 +168,7 @@ void TFormMain::buildToolBars() {
   toolBar_->addSeparator();
   toolBar_->addAction(actions_[Command::SearchFind]);
   toolBar_->addAction(actions_[Command::SearchSearchAgain]);
+  toolBar_->addAction(actions_[Command::SearchAllTopics]);
   toolBar_->addSeparator();
   toolBar_->addAction(actions_[Command::OptionsZoomTopic]);
   toolBar_->addSeparator();
@@ -272,6 +285,7 @@ void TFormMain::buildMenus() {
   search->setObjectName("MenuSearch");
   search->addAction(actions_[Command::SearchFind]);
   search->addAction(actions_[Command::SearchSearchAgain]);
+  search->addAction(actions_[Command::SearchAllTopics]);
 
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("MenuOptions");
@@ -308,8 +322,14 @@ void TFormMain::connectCommands() {
   connect(actions_[Command::HelpHelpIndex], &QAction::triggered, this, &TFormMain::showHelp);
   connect(actions_[Command::SearchFind], &QAction::triggered, find_,
           &FindController::showFindDialog);
-  connect(actions_[Command::SearchSearchAgain], &QAction::triggered, find_,
-          &FindController::searchAgain);
+  // F3 steps through the hits of a chosen search result while its topic is on view.
+  connect(actions_[Command::SearchSearchAgain], &QAction::triggered, this, [this] {
+    if (!fullText_->stepHit(1)) find_->searchAgain();
+  });
+  connect(actions_[Command::SearchAllTopics], &QAction::triggered, fullText_,
+          &FullTextController::showPanel);
+  connect(list_, &ListController::listClosing, fullText_, &FullTextController::onListClosing);
+  connect(loader_, &TopicLoader::topicLoaded, fullText_, &FullTextController::onTopicLoaded);
   connect(list_, &ListController::listClosed, find_, &FindController::onListClosed);
   connect(list_, &ListController::listClosed, loader_, &TopicLoader::clearSeeAlso);
   connect(loader_, &TopicLoader::topicLoaded, find_, &FindController::onTopicLoaded);
@@ -355,6 +375,11 @@ void TFormMain::applyLayout(const LayoutValues& values) {
   gridView_->horizontalHeader()->setVisible(layout_.topicsHeaderVisible);
   panelCurrentTopicHeader_->setVisible(layout_.panelCurrentTopicHeaderVisible);
   statusBar_->setVisible(layout_.statusBarVisible);
+  const auto area = static_cast<Qt::DockWidgetArea>(layout_.searchPanelArea);
+  if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea ||
+      area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea)
+    addDockWidget(area, fullText_->panel());
+  fullText_->panel()->setVisible(layout_.searchPanelVisible);
 }
 
 void TFormMain::applyConfig(const ConfigRecord& config) {
@@ -408,6 +433,8 @@ LayoutState TFormMain::currentLayout() const {
   l.topicsHeaderVisible = !gridView_->horizontalHeader()->isHidden();
   l.panelCurrentTopicHeaderVisible = !panelCurrentTopicHeader_->isHidden();
   l.statusBarVisible = !statusBar_->isHidden();
+  l.searchPanelVisible = !fullText_->panel()->isHidden();
+  l.searchPanelArea = static_cast<std::int32_t>(dockWidgetArea(fullText_->panel()));
   return l;
 }
 

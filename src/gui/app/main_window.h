@@ -30,6 +30,7 @@ class CategoryComboBox;
 class CategoryController;
 class FileDialogs;
 class FindController;
+class FullTextController;
 class GridController;
 class HelpWindow;
 class ListController;
@@ -101,6 +102,7 @@ class TFormMain : public QMainWindow {
   CategoryController& categoryController() { return *categories_; }
   TopicLoader& topicLoader() { return *loader_; }
   FindController& findController() { return *find_; }
+  FullTextController& fullTextController() { return *fullText_; }
   ReferenceController& referenceController() { return *references_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
@@ -177,6 +179,7 @@ class TFormMain : public QMainWindow {
   TFormAbout* about_ = nullptr;
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
+  FullTextController* fullText_ = nullptr;
   ReferenceController* references_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;
 };

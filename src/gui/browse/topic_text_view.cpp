@@ -99,6 +99,8 @@ void TopicTextView::showTopic(std::string_view displayText, const std::vector<Fo
   }
   // The first document belongs to the edit control, which deletes it itself; later ones are ours.
   const bool ours = old->parent() == this;
+  // Marks belong to the old text; they go while it still exists (they point into it).
+  setExtraSelections({});
   setDocument(doc);
   if (ours) delete old;
   selectRange(0, 0);

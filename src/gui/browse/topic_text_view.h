@@ -23,6 +23,7 @@ class TopicTextView : public QTextBrowser {
 
   // Replaces the whole text with displayText as DisplayTextOf gives it (lines separated by '\n')
   // marked up by the ranges, applied in order; highlight is the colour of TextColor::Highlight.
+  // Extra selections (marks) of the old text are removed.
   // The caret goes to position 0.
   void showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans,
                  const QColor& highlight);

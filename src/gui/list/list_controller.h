@@ -30,6 +30,8 @@ class ListController : public QObject {
   void closeList();
 
  signals:
+  // Before anything of the open list is forgotten (work that reads its table stops here).
+  void listClosing();
   void listClosed();
   void listOpened(const QString& path);
 

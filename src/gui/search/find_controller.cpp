@@ -1,6 +1,7 @@
 #include "gui/search/find_controller.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/browse/categories.h"
 #include "core/browse/codepage437.h"
@@ -149,6 +150,16 @@ void FindController::showLocatedTopic(TopicNumber n) {
   if (!state_.session.isOpen() || !state_.topics().isValid(n)) return;
   selectTopic(n, state_.view.categoryChar != kAllCategories);
   find_.locateHit(widgets_.grid->currentRow());
+}
+
+void FindController::selectAndLoadTopic(TopicNumber n) {
+  if (!state_.session.isOpen() || !state_.topics().isValid(n)) return;
+  // The category view lists its topics in file order.
+  const auto& shown = state_.view.topics;
+  const auto at = std::lower_bound(shown.begin(), shown.end(), n);
+  const bool inView = at != shown.end() && *at == n;
+  selectTopic(inView ? static_cast<TopicNumber>(at - shown.begin()) : n, !inView);
+  if (state_.currentTopic != n) grid_.loadTopic(n);
 }
 
 void FindController::repaintGrid() {

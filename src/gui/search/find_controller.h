@@ -46,6 +46,9 @@ class FindController : public QObject {
   bool locateTopic(std::string_view key, std::string_view title);
   // Selects and shows a topic found by a lookup; the next search starts after its row.
   void showLocatedTopic(TopicNumber n);
+  // Selects topic n's row, in the category shown when the topic is in it, else under All
+  // categories as a lookup does, and shows the topic, whatever SingleClickView says.
+  void selectAndLoadTopic(TopicNumber n);
   // A lookup found nothing.
   void locateMissed() { find_.locateMissed(); }
 

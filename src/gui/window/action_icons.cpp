@@ -114,6 +114,12 @@ QIcon ActionIcon(int index) {
       p.drawPath(path);
       break;
     }
+    case 14:  // search all topics: the lens over a stack of pages
+      p.setBrush(Qt::white);
+      p.drawRect(5, 0, 10, 11);
+      p.drawRect(3, 2, 10, 11);
+      Lens(p);
+      break;
     default:
       return QIcon();
   }

@@ -44,6 +44,8 @@ CommandActions CreateCommandActions(QWidget* window) {
        "Copy whole topic to clipboard", -1},
       {Command::SearchFind, "&Find...", QKeySequence("Ctrl+F"), "Find text", 5},
       {Command::SearchSearchAgain, "&Search Again", QKeySequence("F3"), "Repeat last search", 6},
+      {Command::SearchAllTopics, "Search All &Topics...", QKeySequence("Ctrl+Shift+F"),
+       "Search the text of every topic", 14},
       {Command::OptionsZoomTopic, "&Zoom Topic", QKeySequence("F5"), "Zoom topic", 7},
       {Command::OptionsUnzoomTopic, "&Unzoom Topic", QKeySequence("Esc"), "", -1},
       {Command::OptionsUpdateTopicTitles,

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Times whole runs of `qorl grep INTERRUP.LST TEXT` against `grep -ci TEXT INTERRUP.LST` with a
+# text that is nowhere in the list, interleaved in the same run, and prints the median of each and
+# their ratio (goal: at most 1.5). grep writes to a file: with its output on /dev/null it would
+# stop at the first hit. The list is copied to a temporary folder, where qorl writes its index
+# first, so every timed run reads a current index.
+# Usage: bench/grep_bench.sh [runs] [lists folder] [text]   (defaults: 21, ../shared/lists, zqxjvw)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+runs="${1:-21}"
+lists="$(cd "${2:-$root/../shared/lists}" && pwd)"
+text="${3:-zqxjvw}"
+qorl="$root/build/src/cli/qorl"
+[ -x "$qorl" ] || { echo "build qorl first (cmake --build build --target qorl)"; exit 1; }
+[ -f "$lists/INTERRUP.LST" ] || { echo "skipped: no INTERRUP.LST in $lists"; exit 0; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp -p "$lists/INTERRUP.LST" "$work/"
+cd "$work"
+"$qorl" index INTERRUP.LST >/dev/null
+
+run_us() {  # prints the wall time of one run of the command in microseconds
+  local start end
+  start=$(date +%s%N)
+  "$@" >"$work/out" 2>/dev/null || true
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000))
+}
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+
+run_us "$qorl" grep INTERRUP.LST "$text" >/dev/null  # warms the caches
+run_us grep -ci "$text" INTERRUP.LST >/dev/null
+ours=(); theirs=()
+for _ in $(seq "$runs"); do
+  ours+=("$(run_us "$qorl" grep INTERRUP.LST "$text")")
+  theirs+=("$(run_us grep -ci "$text" INTERRUP.LST)")
+done
+m_ours=$(printf '%s\n' "${ours[@]}" | median)
+m_theirs=$(printf '%s\n' "${theirs[@]}" | median)
+echo "median of $runs interleaved runs, text '$text':"
+echo "  qorl grep INTERRUP.LST:   ${m_ours} us"
+echo "  grep -ci INTERRUP.LST:    ${m_theirs} us"
+awk -v a="$m_ours" -v b="$m_theirs" \
+  'BEGIN {r = a / b; printf "  ratio %.2f (goal: at most 1.5)\n", r; exit (r <= 1.5) ? 0 : 1}'

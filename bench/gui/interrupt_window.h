@@ -1,0 +1,36 @@
+#pragma once
+// The viewer window of the benchmarks, offscreen, with a copy of INTERRUP.LST open.
+
+#include <QTemporaryDir>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/list/message_service.h"
+#include "core/list/topic_table.h"
+#include "gui/app/main_window.h"
+
+class SilentMessages final : public qorl::MessageService {
+ public:
+  void warning(const std::string&) override {}
+  void information(const std::string&) override {}
+  void error(const std::string&) override {}
+  bool confirm(const std::string&) override { return true; }
+};
+
+// The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
+// there), and the number of its longest topic. Members go in reverse order: the window closes the
+// list before the folder with the copy is removed.
+struct OpenWindow {
+  SilentMessages messages;
+  QTemporaryDir folder;
+  std::unique_ptr<qorl::gui::TFormMain> window;
+  qorl::TopicNumber longest = -1;
+  std::int32_t longestLength = 0;
+};
+
+// Opened by the first benchmark that needs it; nullptr without the real list.
+OpenWindow* InterruptWindow();
+
+// Closes the window and removes the copy; main() calls it while the application exists.
+void CloseInterruptWindow();
