@@ -25,6 +25,7 @@ int RunTopics(const Arguments& args);
 int RunShow(const Arguments& args);
 int RunFind(const Arguments& args);
 int RunRef(const Arguments& args);
+int RunTables(const Arguments& args);
 
 // Prints "qorl: " + text to stderr and returns kExitUsage.
 int UsageError(const std::string& text);

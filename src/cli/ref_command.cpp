@@ -8,7 +8,7 @@
 #include "cli/topic_output.h"
 #include "core/browse/codepage437.h"
 #include "core/list/list_kind.h"
-#include "core/search/locate_topic.h"
+#include "core/search/follow_reference.h"
 #include "core/search/text_rules.h"
 
 namespace qorl::cli {
@@ -53,13 +53,10 @@ int RunRef(const Arguments& args) {
   }
 
   TerminalMessages messages;
-  ListSession session;
-  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages)) return kExitFailure;
-  const int kind = session.listKind();
-  if (kind < ListKind::Interrup || kind > ListKind::I2c) {
-    messages.information(kReferencesNotFollowed);
-    return kExitFailure;
-  }
+  NullBusyIndicator busy;
+  ListShelf shelf(OpenOptions{}, busy, messages);
+  const std::string& listPath = positional[0];
+  if (!shelf.list(listPath)) return kExitFailure;
 
   // References and identifiers are the list's bytes; text that code page 437 cannot hold fits
   // no topic.
@@ -71,12 +68,18 @@ int RunRef(const Arguments& args) {
     return kExitFailure;
   }
 
-  const ReferenceTarget target = ResolveAndLocate(session.topics(), reference, kind, current);
-  if (target.outcome != ReferenceOutcome::Found) {
-    messages.information(std::string(target.message()));
+  // Every reference is followed: table references, references into the other lists beside
+  // LIST, and the shapes of running text.
+  const FollowedReference followed = FollowReference(shelf, listPath, reference, current);
+  if (followed.target.outcome == ReferenceOutcome::NotHandled) {
+    messages.information(kReferencesNotFollowed);
     return kExitFailure;
   }
-  return WriteTopicText(session, target.topic, messages);
+  if (followed.target.outcome != ReferenceOutcome::Found) {
+    if (!followed.message.empty()) messages.information(followed.message);
+    return kExitFailure;
+  }
+  return WriteTopicText(*shelf.list(followed.listPath), followed.target.topic, messages);
 }
 
 }  // namespace qorl::cli

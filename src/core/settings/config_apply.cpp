@@ -50,6 +50,7 @@ ConfigDialogValues DialogValuesFrom(const ConfigRecord& config) {
   v.singleClickView = config.SingleClickView;
   v.doubleClickZoom = config.DoubleClickZoom;
   v.enableSeeAlsoMenu = config.EnabledSeeAlsoMenu;
+  v.followAllReferences = config.FollowAllReferences;
   v.topicFormatting = config.TopicFormatting;
   v.showCategoryChar = config.ShowCategoryChar;
   v.wysiwygPrint = config.WYSIWYGPrint;
@@ -94,6 +95,7 @@ ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const Conf
   c.SingleClickView = values.singleClickView;
   c.DoubleClickZoom = values.doubleClickZoom;
   c.EnabledSeeAlsoMenu = values.enableSeeAlsoMenu;
+  c.FollowAllReferences = values.followAllReferences;
   c.TopicFormatting = values.topicFormatting;
   c.WYSIWYGPrint = values.wysiwygPrint;
   if (values.displayAllLists != old.DisplayAllLists) {
@@ -120,7 +122,8 @@ ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const Conf
     effects.repaintGrid = true;
     effects.reloadTopic = true;
   }
-  if (c.TopicFormatting != old.TopicFormatting || c.EnabledSeeAlsoMenu != old.EnabledSeeAlsoMenu)
+  if (c.TopicFormatting != old.TopicFormatting || c.EnabledSeeAlsoMenu != old.EnabledSeeAlsoMenu ||
+      c.FollowAllReferences != old.FollowAllReferences)
     effects.reloadTopic = true;
 
   result.listsFolder = WithTrailingSeparator(fs.current());

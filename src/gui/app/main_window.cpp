@@ -24,6 +24,7 @@
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/browse/navigation_controller.h"
 #include "gui/browse/reference_controller.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_delegate.h"
@@ -82,6 +83,10 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                              *categories_, this);
   references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_, messages_,
                                         *find_, this);
+  references_->setListAccess(list_, currentTopic_);
+  navigation_ =
+      new NavigationController(state_, widgets, currentTopic_, *loader_, *list_, *find_,
+                               actions_[Command::ViewBack], actions_[Command::ViewForward], this);
   listMenu_ =
       new OpenListMenu(openListMenu_, actions_.openOther, *list_, state_, this, statusBar_, [this] {
         return ListMenuSource{listsFolder_, config_.DisplayAllLists};
@@ -159,6 +164,8 @@ void TFormMain::buildToolBars() {
   toolBar_->addSeparator();
   toolBar_->addAction(actions_[Command::ViewPrev]);
   toolBar_->addAction(actions_[Command::ViewNext]);
+  toolBar_->addAction(actions_[Command::ViewBack]);
+  toolBar_->addAction(actions_[Command::ViewForward]);
   placeToolBars(0, false);
 }
 
@@ -270,6 +277,9 @@ void TFormMain::buildMenus() {
   search->setObjectName("MenuSearch");
   search->addAction(actions_[Command::SearchFind]);
   search->addAction(actions_[Command::SearchSearchAgain]);
+  search->addSeparator();
+  search->addAction(actions_[Command::ViewBack]);
+  search->addAction(actions_[Command::ViewForward]);
 
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("MenuOptions");
@@ -369,6 +379,7 @@ void TFormMain::applyConfig(const ConfigRecord& config) {
   state_.options.onlyParseLst = config.OnlyParseLST;
   state_.options.topicFormatting = config.TopicFormatting;
   state_.options.enabledSeeAlsoMenu = config.EnabledSeeAlsoMenu;
+  state_.options.followAllReferences = config.FollowAllReferences;
   state_.options.policy.dontUseIndexFile = config.DontUseIndexFile;
   state_.options.policy.loadTopicsDirect = config.LoadTopicsDirect;
   mainPanel_->relayout();
@@ -385,6 +396,7 @@ ConfigRecord TFormMain::currentConfig() const {
   c.OnlyParseLST = state_.options.onlyParseLst;
   c.TopicFormatting = state_.options.topicFormatting;
   c.EnabledSeeAlsoMenu = state_.options.enabledSeeAlsoMenu;
+  c.FollowAllReferences = state_.options.followAllReferences;
   c.DontUseIndexFile = state_.options.policy.dontUseIndexFile;
   c.LoadTopicsDirect = state_.options.policy.loadTopicsDirect;
   c.ShowCategoryChar = gridView_->gridDelegate()->showCategoryChar();
@@ -487,6 +499,8 @@ WindowState TFormMain::commandWindowState() const {
   s.rowCount = gridView_->rowCount();
   s.zoomed = mainPanel_->zoomed();
   s.helpAvailable = helpAvailable_;
+  s.canGoBack = navigation_->history().canGoBack();
+  s.canGoForward = navigation_->history().canGoForward();
   return s;
 }
 

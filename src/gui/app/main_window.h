@@ -34,6 +34,7 @@ class GridController;
 class HelpWindow;
 class ListController;
 class MainPanel;
+class NavigationController;
 class OpenListMenu;
 class ReferenceController;
 class StatusBarPanels;
@@ -102,6 +103,7 @@ class TFormMain : public QMainWindow {
   TopicLoader& topicLoader() { return *loader_; }
   FindController& findController() { return *find_; }
   ReferenceController& referenceController() { return *references_; }
+  NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
   TopicsGridView* grid() const { return gridView_; }
@@ -178,6 +180,7 @@ class TFormMain : public QMainWindow {
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
   ReferenceController* references_ = nullptr;
+  NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;
 };
 

@@ -30,6 +30,8 @@ class ListController : public QObject {
   void closeList();
 
  signals:
+  // The open list is about to be closed (also before another is opened over it).
+  void aboutToClose();
   void listClosed();
   void listOpened(const QString& path);
 

@@ -46,6 +46,9 @@ class FindController : public QObject {
   bool locateTopic(std::string_view key, std::string_view title);
   // Selects and shows a topic found by a lookup; the next search starts after its row.
   void showLocatedTopic(TopicNumber n);
+  // Selects and shows topic n as a lookup does, leaving the Find state alone; false when n is
+  // no topic of the open list.
+  bool showTopic(TopicNumber n);
   // A lookup found nothing.
   void locateMissed() { find_.locateMissed(); }
 

@@ -114,6 +114,16 @@ QIcon ActionIcon(int index) {
       p.drawPath(path);
       break;
     }
+    case 13: {  // forward: arrow to the right
+      QPainterPath path;
+      path.moveTo(14, 8);
+      path.lineTo(7, 2);
+      path.lineTo(7, 14);
+      path.closeSubpath();
+      p.setBrush(QColor(0, 128, 128));
+      p.drawPath(path);
+      break;
+    }
     default:
       return QIcon();
   }

@@ -139,13 +139,13 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
                                       "ToolBar.Width", "CoolBar.Bands[1].Break", "ToolBar.Visible",
                                       "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible",
                                       "StatusBar.Visible", "TopicsHeightPerc", "TopicsColWidth"}));
-  EXPECT_EQ(
-      ValueNames(kConfig),
-      (std::vector<std::string>{
-          "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
-          "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
-          "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
-          "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name", "CurrentTopic.Font.Size"}));
+  EXPECT_EQ(ValueNames(kConfig),
+            (std::vector<std::string>{
+                "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
+                "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
+                "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
+                "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name",
+                "CurrentTopic.Font.Size", "FollowAllReferences"}));
   EXPECT_EQ(Get(kLayout, "TopicsHeightPerc"), HiveValue::binary(RealBytes(0.3125)));
   EXPECT_EQ(Get(kLayout, "BoundsRect"), HiveValue::binary(RectBytes(-10, 20, 630, 500)));
   EXPECT_EQ(Get(kConfig, "AskExit"), HiveValue::dword(1));
