@@ -30,8 +30,10 @@ constexpr std::array kCommands = {
             "topics of category character C",
             RunFind},
     Command{"ref", "LIST REFERENCE [--from IDENTIFIER]",
-            "follow a see-also reference (\"INT 21/AH=4Ch\", \"PORT 0060\", ...) as the "
-            "viewer does and write the topic it leads to as show does; a relative INTERRUP.LST "
+            "follow a reference (\"INT 21/AH=4Ch\", \"PORT 0060\", a table \"#01378\", "
+            "...) as the viewer does with every reference followed and write the topic it "
+            "leads to as show does; a reference of another list kind (\"PORT 0060h\" given "
+            "INTERRUP.LST) is looked up in that list beside LIST; a relative INTERRUP.LST "
             "reference (\"AX=4B00h\") takes its interrupt from --from, the identifier of the "
             "topic it is read in",
             RunRef},
@@ -41,6 +43,10 @@ constexpr std::array kCommands = {
             "occurrence counts for --words; --all-lists searches every list file (*.LST) of "
             "LIST's folder and puts the file name and a tab before each line",
             RunGrep},
+    Command{"tables", "LIST",
+            "print one line per table definition \"(Table Xnnnn)\" in file order: table id, "
+            "topic number, identifier, separated by tabs",
+            RunTables},
 };
 
 void PrintHelp(std::FILE* to) {
@@ -64,10 +70,12 @@ void PrintHelp(std::FILE* to) {
       "find and grep find nothing: \"Search string 'TEXT' not found\", status 1.\n"
       "ref finds nothing: \"Topic is not located in current list\" (not a reference "
       "of this list)\n  or \"Unable to locate topic in current list\" (no topic "
-      "fits), status 1. References are\n  followed in INTERRUP.LST, PORTS.LST, "
-      "MEMORY.LST, CMOS.LST, FARCALL.LST, MSR.LST and I2C.LST\n  only (the list kind "
-      "comes from the file name); elsewhere: \"References are not followed\n  in this "
-      "list\", status 1.\n\n"
+      "fits), status 1; looked up in another list, the message names it: \"(searched "
+      "PORTS.LST)\",\n  or \"(PORTS.LST not found)\" when LIST's folder has none. "
+      "A list's own references are\n  followed in INTERRUP.LST, PORTS.LST, "
+      "MEMORY.LST, CMOS.LST, FARCALL.LST, MSR.LST and I2C.LST\n  (the list kind "
+      "comes from the file name); a reference of no list read elsewhere:\n  "
+      "\"References are not followed in this list\", status 1.\n\n"
       "Messages go to standard error. Exit status: 0 success, 1 failure (for index "
       "also when the\nindex could not be written), 2 wrong command line.\n");
 }

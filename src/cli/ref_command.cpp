@@ -7,7 +7,9 @@
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/browse/codepage437.h"
+#include "core/browse/reference_key.h"
 #include "core/list/list_kind.h"
+#include "core/search/follow_reference.h"
 #include "core/search/locate_topic.h"
 #include "core/search/text_rules.h"
 
@@ -60,28 +62,34 @@ int RunRef(const Arguments& args) {
                        EncodeCp437FromUtf8(from.value_or(std::string()), current);
 
   TerminalMessages messages;
-  ListSession session;
-  // Reading the index ends at the topic the reference names.
-  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages,
-                      ReferenceFoundAt(reference, ListKindOf(positional[0]), current))) {
-    return kExitFailure;
+  NullBusyIndicator busy;
+  const std::string& listPath = positional[0];
+  OpenOptions options;
+  // A reference of the list's own grammar names a topic by its identifier: reading the index
+  // ends there. Table references and references into other lists need the whole table.
+  if (encoded && ResolveReference(reference, ListKindOf(listPath), current).status ==
+                     ReferenceStatus::Key) {
+    options.stopReading = ReferenceFoundAt(reference, ListKindOf(listPath), current);
   }
-  const int kind = session.listKind();
-  if (kind < ListKind::Interrup || kind > ListKind::I2c) {
-    messages.information(kReferencesNotFollowed);
-    return kExitFailure;
-  }
+  ListShelf shelf(options, busy, messages);
+  if (!shelf.list(listPath)) return kExitFailure;
   if (!encoded) {
     messages.information(std::string(kUnableToLocateTopicMessage));
     return kExitFailure;
   }
 
-  const ReferenceTarget target = ResolveAndLocate(session.topics(), reference, kind, current);
-  if (target.outcome != ReferenceOutcome::Found) {
-    messages.information(std::string(target.message()));
+  // Every reference is followed: table references, references into the other lists beside
+  // LIST, and the shapes of running text.
+  const FollowedReference followed = FollowReference(shelf, listPath, reference, current);
+  if (followed.target.outcome == ReferenceOutcome::NotHandled) {
+    messages.information(kReferencesNotFollowed);
     return kExitFailure;
   }
-  return WriteTopicText(session, target.topic, messages);
+  if (followed.target.outcome != ReferenceOutcome::Found) {
+    if (!followed.message.empty()) messages.information(followed.message);
+    return kExitFailure;
+  }
+  return WriteTopicText(*shelf.list(followed.listPath), followed.target.topic, messages);
 }
 
 }  // namespace qorl::cli

@@ -26,6 +26,7 @@ const char* CommandName(Command command) {
       "ViewNextCmd",
       "HeaderTopicsHeaderDefWidthCmd",
       "ViewBackCmd",
+      "ViewForwardCmd",
   };
   return kNames[static_cast<std::size_t>(command)];
 }
@@ -60,7 +61,8 @@ CommandStates EvaluateCommands(const WindowState& state) {
   set(Command::ViewPrev, listNamed && state.gridRow > 0);
   set(Command::ViewNext, listNamed && state.gridRow < lastRow);
   set(Command::HeaderTopicsHeaderDefWidth, true);
-  set(Command::ViewBack, false, false, false);
+  set(Command::ViewBack, state.canGoBack);
+  set(Command::ViewForward, state.canGoForward);
   return states;
 }
 

@@ -29,8 +29,9 @@ enum class Command {
   ViewNext,
   HeaderTopicsHeaderDefWidth,
   ViewBack,
+  ViewForward,
 };
-inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::ViewBack) + 1;
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::ViewForward) + 1;
 
 // The action's object name, e.g. "FileCloseCmd".
 const char* CommandName(Command command);
@@ -46,6 +47,8 @@ struct WindowState {
   int rowCount = 1;               // the grid's rows (never fewer than one)
   bool zoomed = false;
   bool helpAvailable = false;
+  bool canGoBack = false;  // the history has an entry before the one on view
+  bool canGoForward = false;
 };
 
 struct CommandState {

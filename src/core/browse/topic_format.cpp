@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/browse/text_references.h"
 #include "core/search/text_rules.h"
 
 namespace qorl {
@@ -53,11 +54,28 @@ bool HasBlankOrTab(std::string_view text) {
 // Walks the items of one see-also line. rest is the text after the label's colon; q is the
 // position at which the first item is taken to start. The positions assume bare commas and a
 // single blank after the colon, so extra blanks shift the ranges (the captions stay right).
-void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, int listKind, bool topicFormatting,
-                        std::vector<FormatSpan>& spans, std::vector<std::string>& entries) {
+// Links that only FollowAllReferences makes stand where their items are: restAt is the position
+// of rest.
+// The look of a link that only FollowAllReferences makes: teal and underlined.
+FormatSpan FollowedLink(std::int64_t start, std::size_t length, bool topicFormatting) {
+  FormatSpan span;
+  span.start = static_cast<std::int32_t>(std::min<std::int64_t>(start, INT32_MAX));
+  span.length = static_cast<std::int32_t>(std::min<std::size_t>(length, INT32_MAX));
+  span.color = TextColor::Teal;
+  span.setsColor = topicFormatting;
+  span.underline = topicFormatting;
+  span.link = true;
+  return span;
+}
+
+void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t restAt, int listKind,
+                        const FormatSettings& settings, std::vector<FormatSpan>& spans,
+                        std::vector<std::string>& entries) {
+  const bool topicFormatting = settings.topicFormatting;
   const std::size_t firstNonBlank = rest.find_first_not_of(' ');
   if (firstNonBlank == std::string_view::npos) return;  // nothing after the colon
   rest.remove_prefix(firstNonBlank);
+  std::int64_t at = restAt + static_cast<std::int64_t>(firstNonBlank);
   // The list is treated as ending with a comma; a missing final comma is implied.
   while (!rest.empty()) {
     const std::size_t comma = rest.find(',');
@@ -65,18 +83,25 @@ void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, int listKind, boo
     const std::string_view item = rest.substr(0, itemLength);
     if (item.empty()) return;  // two commas in a row end the line's processing
     const bool offered = IsOfferedItem(item, listKind);
-    if (offered) entries.emplace_back(item);
+    const bool followed =
+        !offered && settings.followAllReferences && IsFollowedReference(item, listKind);
+    if (offered || followed) entries.emplace_back(item);
     FormatSpan span;
-    span.start = static_cast<std::int32_t>(std::min<std::int64_t>(q, INT32_MAX));
-    span.length = static_cast<std::int32_t>(itemLength);
-    span.color = offered ? TextColor::Green : TextColor::Teal;
-    span.setsColor = topicFormatting;
-    span.link = offered;
+    if (followed) {
+      span = FollowedLink(at, itemLength, topicFormatting);
+    } else {
+      span.start = static_cast<std::int32_t>(std::min<std::int64_t>(q, INT32_MAX));
+      span.length = static_cast<std::int32_t>(itemLength);
+      span.color = offered ? TextColor::Green : TextColor::Teal;
+      span.setsColor = topicFormatting;
+      span.link = offered;
+    }
     span.seeAlsoItem = true;
     spans.push_back(span);
     const std::size_t k = itemLength + 1;  // the item and its comma
     rest.remove_prefix(std::min(k, rest.size()));
     q += static_cast<std::int64_t>(k);
+    at += static_cast<std::int64_t>(k);
   }
 }
 
@@ -116,7 +141,8 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
   }
 
   std::int64_t lineBreaks = 0;
-  if (lineEnd != std::string_view::npos && (labels || settings.enabledSeeAlsoMenu)) {
+  const bool follow = settings.followAllReferences;
+  if (lineEnd != std::string_view::npos && (labels || settings.enabledSeeAlsoMenu || follow)) {
     std::int64_t p = static_cast<std::int64_t>(firstLine.size()) + w;
     while (lineEnd != std::string_view::npos) {
       ++lineBreaks;
@@ -129,8 +155,15 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
       p += static_cast<std::int64_t>(line.size()) + w;
 
       const std::size_t colon = line.find(':');
-      if (colon == std::string_view::npos || HasBlankOrTab(line.substr(0, colon))) continue;
-      const std::string_view label = line.substr(0, colon);
+      const bool hasLabel =
+          colon != std::string_view::npos && !HasBlankOrTab(line.substr(0, colon));
+      const bool seeAlsoLine = hasLabel && EqualsFolded(line.substr(0, colon), kSeeAlsoLabel);
+      if (follow && !seeAlsoLine) {
+        for (const TextRange& r : FindTextReferences(line, listKind))
+          result.spans.push_back(FollowedLink(lineStartPos + static_cast<std::int64_t>(r.start),
+                                              r.length, settings.topicFormatting));
+      }
+      if (!hasLabel) continue;
       if (labels && line[0] != '!') {
         FormatSpan span;
         span.start = static_cast<std::int32_t>(std::min<std::int64_t>(lineStartPos, INT32_MAX));
@@ -140,9 +173,10 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
         span.setsColor = true;
         result.spans.push_back(span);
       }
-      if (settings.enabledSeeAlsoMenu && EqualsFolded(label, kSeeAlsoLabel)) {
-        FormatSeeAlsoItems(line.substr(colon + 1), lineStartPos + 9, listKind,
-                           settings.topicFormatting, result.spans, result.seeAlsoEntries);
+      if (settings.enabledSeeAlsoMenu && seeAlsoLine) {
+        FormatSeeAlsoItems(line.substr(colon + 1), lineStartPos + 9,
+                           lineStartPos + static_cast<std::int64_t>(colon) + 1, listKind, settings,
+                           result.spans, result.seeAlsoEntries);
       }
     }
   } else {

@@ -32,8 +32,9 @@ struct FormattedTopic {
 };
 
 struct FormatSettings {
-  bool topicFormatting = true;     // TopicFormatting
-  bool enabledSeeAlsoMenu = true;  // EnabledSeeAlsoMenu
+  bool topicFormatting = true;       // TopicFormatting
+  bool enabledSeeAlsoMenu = true;    // EnabledSeeAlsoMenu
+  bool followAllReferences = false;  // FollowAllReferences
 };
 
 // displayText: the topic as shown, one byte per character, lines separated by '\n' (see
@@ -47,6 +48,12 @@ struct FormatSettings {
 // see-also line shift its ranges while the menu captions stay exact. Every range is cut to the
 // text, so a shifted range never runs past its end, and ranges left empty are not returned.
 // The See-also button is enabled when the menu has entries and listKind is 1 to 7.
+//
+// With followAllReferences, see-also items the list does not offer but that lead somewhere
+// (IsFollowedReference: table references, references of another list kind) and the references
+// of the running text (FindTextReferences; not in see-also lines, whose items are the links)
+// become links too, teal and underlined when formatting; such see-also items also get menu
+// entries. Offered items keep their look and entries.
 FormattedTopic FormatTopic(std::string_view displayText, std::string_view title, int listKind,
                            bool parseTopics, const FormatSettings& settings,
                            int lineBreakWidth = 1);

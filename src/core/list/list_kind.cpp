@@ -6,6 +6,13 @@
 #include "core/list/ascii.h"
 
 namespace qorl {
+namespace {
+
+constexpr std::array<std::string_view, 11> kListNames = {
+    "INTERRUP.LST", "PORTS.LST",   "MEMORY.LST", "CMOS.LST",   "FARCALL.LST", "MSR.LST",
+    "I2C.LST",      "OPCODES.LST", "SMM.LST",    "TABLES.LST", "BIBLIO.LST"};
+
+}  // namespace
 
 std::string_view FileNameOf(std::string_view path) {
   const auto cut = path.find_last_of("\\/:");
@@ -13,16 +20,18 @@ std::string_view FileNameOf(std::string_view path) {
 }
 
 int ListKindOf(std::string_view path) {
-  static constexpr std::array<std::string_view, 11> kNames = {
-      "INTERRUP.LST", "PORTS.LST",   "MEMORY.LST", "CMOS.LST",   "FARCALL.LST", "MSR.LST",
-      "I2C.LST",      "OPCODES.LST", "SMM.LST",    "TABLES.LST", "BIBLIO.LST"};
   const std::string_view name = FileNameOf(path);
   if (name.empty()) return ListKind::None;
   const std::string upper = AsciiUpper(name);
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    if (upper == kNames[i]) return static_cast<int>(i) + 1;
+  for (std::size_t i = 0; i < kListNames.size(); ++i) {
+    if (upper == kListNames[i]) return static_cast<int>(i) + 1;
   }
   return ListKind::Other;
+}
+
+std::string_view ListFileName(int kind) {
+  if (kind < 1 || kind > static_cast<int>(kListNames.size())) return {};
+  return kListNames[static_cast<std::size_t>(kind) - 1];
 }
 
 }  // namespace qorl

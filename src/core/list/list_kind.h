@@ -41,5 +41,7 @@ std::string_view FileNameOf(std::string_view path);
 // The list kind of the file name in path: -1 for an empty name, 1 to 11 for INTERRUP.LST ...
 // BIBLIO.LST (letters a to z compared as capitals), 0 for any other name.
 int ListKindOf(std::string_view path);
+// The file name of list kind 1 to 11 in capitals ("INTERRUP.LST"); empty for any other kind.
+std::string_view ListFileName(int kind);
 
 }  // namespace qorl

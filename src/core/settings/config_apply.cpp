@@ -52,6 +52,7 @@ ConfigDialogValues DialogValuesFrom(const ConfigRecord& config) {
   v.singleClickView = config.SingleClickView;
   v.doubleClickZoom = config.DoubleClickZoom;
   v.enableSeeAlsoMenu = config.EnabledSeeAlsoMenu;
+  v.followAllReferences = config.FollowAllReferences;
   v.topicFormatting = config.TopicFormatting;
   v.showCategoryChar = config.ShowCategoryChar;
   v.wysiwygPrint = config.WYSIWYGPrint;
@@ -96,6 +97,7 @@ ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const Conf
   c.SingleClickView = values.singleClickView;
   c.DoubleClickZoom = values.doubleClickZoom;
   c.EnabledSeeAlsoMenu = values.enableSeeAlsoMenu;
+  c.FollowAllReferences = values.followAllReferences;
   c.TopicFormatting = values.topicFormatting;
   c.WYSIWYGPrint = values.wysiwygPrint;
   if (values.displayAllLists != old.DisplayAllLists) {
@@ -122,7 +124,8 @@ ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const Conf
     effects.repaintGrid = true;
     effects.reloadTopic = true;
   }
-  if (c.TopicFormatting != old.TopicFormatting || c.EnabledSeeAlsoMenu != old.EnabledSeeAlsoMenu)
+  if (c.TopicFormatting != old.TopicFormatting || c.EnabledSeeAlsoMenu != old.EnabledSeeAlsoMenu ||
+      c.FollowAllReferences != old.FollowAllReferences)
     effects.reloadTopic = true;
 
   result.listsFolder = WithTrailingSeparator(fs.current());

@@ -37,6 +37,7 @@ struct ConfigDialogValues {
   bool singleClickView = true;
   bool doubleClickZoom = false;
   bool enableSeeAlsoMenu = true;
+  bool followAllReferences = false;
   bool topicFormatting = true;
   bool showCategoryChar = true;
   bool useDefaultFont = false;

@@ -229,6 +229,7 @@ void LoadSettings(SettingsHive& hive, std::int32_t major, LayoutValues& layout,
   Assign(config.OnlyParseLST, read.boolean("OnlyParseLST"));
   Assign(config.topicFontName, read.string("CurrentTopic.Font.Name"));
   Assign(config.topicFontSize, read.integer("CurrentTopic.Font.Size"));
+  Assign(config.FollowAllReferences, read.boolean("FollowAllReferences"));
 }
 
 void SaveSettings(SettingsHive& hive, std::int32_t major, const WindowPlacement& window,
@@ -275,6 +276,7 @@ void SaveSettings(SettingsHive& hive, std::int32_t major, const WindowPlacement&
     write.boolean("OnlyParseLST", config.OnlyParseLST);
     write.string("CurrentTopic.Font.Name", config.topicFontName);
     write.integer("CurrentTopic.Font.Size", config.topicFontSize);
+    write.boolean("FollowAllReferences", config.FollowAllReferences);
   }
   if (failureShown) operation.failureShown();
   operation.finish();

@@ -39,6 +39,9 @@ struct ConfigRecord {
   bool DisplayAllLists = false;
   bool ShowCategoryChar = true;
   bool OnlyParseLST = true;
+  // Table references and references into other lists are links too (off: only the see-also
+  // items the list offers are).
+  bool FollowAllReferences = false;
   std::string topicFontName = "MS Sans Serif";  // CurrentTopic.Font.Name
   std::int32_t topicFontSize = 8;               // CurrentTopic.Font.Size, points
   // Stored under Layout but kept in the record.

@@ -25,6 +25,7 @@ void StoreConfig(TFormMain& window, const ConfigApplyResult& result) {
   options.policy.loadTopicsDirect = c.LoadTopicsDirect;
   options.topicFormatting = c.TopicFormatting;
   options.enabledSeeAlsoMenu = c.EnabledSeeAlsoMenu;
+  options.followAllReferences = c.FollowAllReferences;
   window.grid()->gridDelegate()->setShowCategoryChar(c.ShowCategoryChar);
   if (c.topicFontName != before.topicFontName || c.topicFontSize != before.topicFontSize) {
     QFont font(QString::fromStdString(c.topicFontName));

@@ -24,6 +24,7 @@
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/browse/navigation_controller.h"
 #include "gui/browse/reference_controller.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_delegate.h"
@@ -86,6 +87,10 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                              *categories_, this);
   references_ = new ReferenceController(state_, widgets, loader_->seeAlsoMenu(), *busy_, messages_,
                                         *find_, this);
+  references_->setListAccess(list_, currentTopic_);
+  navigation_ =
+      new NavigationController(state_, widgets, currentTopic_, *loader_, *list_, *find_,
+                               actions_[Command::ViewBack], actions_[Command::ViewForward], this);
   listMenu_ =
       new OpenListMenu(openListMenu_, actions_.openOther, *list_, state_, this, statusBar_, [this] {
         return ListMenuSource{listsFolder_, config_.DisplayAllLists};
@@ -174,6 +179,8 @@ void TFormMain::buildToolBars() {
   toolBar_->addSeparator();
   toolBar_->addAction(actions_[Command::ViewPrev]);
   toolBar_->addAction(actions_[Command::ViewNext]);
+  toolBar_->addAction(actions_[Command::ViewBack]);
+  toolBar_->addAction(actions_[Command::ViewForward]);
   placeToolBars(0, false);
 }
 
@@ -286,6 +293,9 @@ void TFormMain::buildMenus() {
   search->addAction(actions_[Command::SearchFind]);
   search->addAction(actions_[Command::SearchSearchAgain]);
   search->addAction(actions_[Command::SearchAllTopics]);
+  search->addSeparator();
+  search->addAction(actions_[Command::ViewBack]);
+  search->addAction(actions_[Command::ViewForward]);
 
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("MenuOptions");
@@ -328,7 +338,7 @@ void TFormMain::connectCommands() {
   });
   connect(actions_[Command::SearchAllTopics], &QAction::triggered, fullText_,
           &FullTextController::showPanel);
-  connect(list_, &ListController::listClosing, fullText_, &FullTextController::onListClosing);
+  connect(list_, &ListController::aboutToClose, fullText_, &FullTextController::onListClosing);
   connect(loader_, &TopicLoader::topicLoaded, fullText_, &FullTextController::onTopicLoaded);
   connect(list_, &ListController::listClosed, find_, &FindController::onListClosed);
   connect(list_, &ListController::listClosed, loader_, &TopicLoader::clearSeeAlso);
@@ -396,6 +406,7 @@ void TFormMain::applyConfig(const ConfigRecord& config) {
   state_.options.onlyParseLst = config.OnlyParseLST;
   state_.options.topicFormatting = config.TopicFormatting;
   state_.options.enabledSeeAlsoMenu = config.EnabledSeeAlsoMenu;
+  state_.options.followAllReferences = config.FollowAllReferences;
   state_.options.policy.dontUseIndexFile = config.DontUseIndexFile;
   state_.options.policy.loadTopicsDirect = config.LoadTopicsDirect;
   mainPanel_->relayout();
@@ -412,6 +423,7 @@ ConfigRecord TFormMain::currentConfig() const {
   c.OnlyParseLST = state_.options.onlyParseLst;
   c.TopicFormatting = state_.options.topicFormatting;
   c.EnabledSeeAlsoMenu = state_.options.enabledSeeAlsoMenu;
+  c.FollowAllReferences = state_.options.followAllReferences;
   c.DontUseIndexFile = state_.options.policy.dontUseIndexFile;
   c.LoadTopicsDirect = state_.options.policy.loadTopicsDirect;
   c.ShowCategoryChar = gridView_->gridDelegate()->showCategoryChar();
@@ -516,6 +528,8 @@ WindowState TFormMain::commandWindowState() const {
   s.rowCount = gridView_->rowCount();
   s.zoomed = mainPanel_->zoomed();
   s.helpAvailable = helpAvailable_;
+  s.canGoBack = navigation_->history().canGoBack();
+  s.canGoForward = navigation_->history().canGoForward();
   return s;
 }
 

@@ -35,6 +35,7 @@ class GridController;
 class HelpWindow;
 class ListController;
 class MainPanel;
+class NavigationController;
 class OpenListMenu;
 class ReferenceController;
 class StatusBarPanels;
@@ -104,6 +105,7 @@ class TFormMain : public QMainWindow {
   FindController& findController() { return *find_; }
   FullTextController& fullTextController() { return *fullText_; }
   ReferenceController& referenceController() { return *references_; }
+  NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
   TopicsGridView* grid() const { return gridView_; }
@@ -181,6 +183,7 @@ class TFormMain : public QMainWindow {
   FindController* find_ = nullptr;
   FullTextController* fullText_ = nullptr;
   ReferenceController* references_ = nullptr;
+  NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;
 };
 

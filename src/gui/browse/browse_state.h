@@ -29,8 +29,9 @@ struct BrowseOptions {
   bool onlyParseLst = true;      // OnlyParseLST
   IndexPolicy policy;            // DontUseIndexFile, LoadTopicsDirect
 
-  bool topicFormatting = true;     // TopicFormatting
-  bool enabledSeeAlsoMenu = true;  // EnabledSeeAlsoMenu
+  bool topicFormatting = true;       // TopicFormatting
+  bool enabledSeeAlsoMenu = true;    // EnabledSeeAlsoMenu
+  bool followAllReferences = false;  // FollowAllReferences
 };
 
 struct BrowseState {

@@ -7,9 +7,13 @@
 #include <QMenu>
 
 #include "core/list/busy.h"
+#include "core/list/list_kind.h"
 #include "core/list/message_service.h"
+#include "core/search/follow_reference.h"
 #include "core/search/locate_topic.h"
+#include "gui/browse/topic_text_view.h"
 #include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
 
 namespace qorl::gui {
@@ -29,7 +33,88 @@ ReferenceController::ReferenceController(BrowseState& state, const BrowseWidgets
   qApp->installEventFilter(this);
 }
 
+void ReferenceController::setListAccess(ListController* list, TopicTextView* view) {
+  list_ = list;
+  view_ = view;
+  connect(list_, &ListController::listClosed, this, [this] { tables_.reset(); });
+}
+
+const TableMap& ReferenceController::openListTables() {
+  if (!tables_) {
+    tables_.emplace();
+    BuildTableMapOfFile(state_.listPath, state_.topics(), *tables_);
+  }
+  return *tables_;
+}
+
+void ReferenceController::showTarget(TopicNumber n, const std::string& tableId) {
+  find_.showLocatedTopic(n);
+  if (!tableId.empty() && view_ && state_.currentTopic == n)
+    view_->showLineOf("(Table " + tableId + ")");
+}
+
+void ReferenceController::followReference(const std::string& reference) {
+  if (!state_.session.isOpen() || !list_) return;
+  const ReferenceRoute route = RouteReference(reference, state_.listKind, state_.currentTopicId);
+  if (route.kind == RouteKind::NotHandled) return;
+  if (route.kind == RouteKind::InvalidShape) {
+    messages_.information(std::string(kTopicNotInListMessage));
+    return;
+  }
+  static const TableMap kNoTables;
+  const bool table = route.kind == RouteKind::Table;
+  if (route.listKind == state_.listKind) {
+    ReferenceTarget target;
+    {
+      BusyScope busy(busy_, "Locating topic...");
+      target = LocateRoute(route, state_.topics(), table ? openListTables() : kNoTables);
+    }
+    if (target.outcome == ReferenceOutcome::Found) {
+      showTarget(target.topic, route.tableId);
+    } else {
+      find_.locateMissed();
+      messages_.information(std::string(target.message()));
+    }
+    return;
+  }
+
+  const std::string_view name = ListFileName(route.listKind);
+  const std::string path = SiblingListPath(state_.listPath, route.listKind);
+  if (path.empty()) {
+    messages_.information(MissingListMessage(kUnableToLocateTopicMessage, name));
+    return;
+  }
+  // The topic is looked up before the list is switched, so that a reference that leads nowhere
+  // leaves the open list and the view as they are.
+  ReferenceTarget target;
+  TableMap tables;
+  {
+    ListSession lookup;
+    OpenOptions options;
+    options.policy = state_.options.policy;
+    options.onlyParseLst = state_.options.onlyParseLst;
+    if (lookup.open(path, options, busy_, messages_) != OpenOutcome::Opened) return;
+    BusyScope busy(busy_, "Locating topic...");
+    if (table) BuildTableMapOfFile(path, lookup.topics(), tables);
+    target = LocateRoute(route, lookup.topics(), tables);
+  }
+  if (target.outcome != ReferenceOutcome::Found) {
+    messages_.information(SearchedListMessage(target.message(), name));
+    return;
+  }
+  list_->openList(path);
+  if (!state_.session.isOpen() || state_.listPath != path) return;
+  if (table) tables_ = std::move(tables);
+  showTarget(target.topic, route.tableId);
+}
+
 void ReferenceController::resolveReference(const std::string& reference) {
+  if (state_.options.followAllReferences) {
+    followReference(reference);
+    // The grid is hidden while the topic is zoomed; then the focus stays where it is.
+    if (widgets_.grid && widgets_.grid->isVisible()) widgets_.grid->setFocus();
+    return;
+  }
   if (state_.listKind < 1 || state_.listKind > 7 || !state_.session.isOpen()) return;
   ReferenceTarget target;
   {

@@ -2,10 +2,19 @@
 // Cross-references: a clicked link or a chosen See-also menu entry is resolved to a topic key,
 // looked up and shown (or one of the two information messages says why not), and the See-also
 // menu is opened from its button or by Ctrl + Menu key anywhere in the main window.
+//
+// With FollowAllReferences, references are routed (RouteReference): a table reference shows the
+// topic that defines the table with its "(Table ...)" line at the top and selected, and a
+// reference of another list kind is looked up in the list of that kind beside the open one,
+// which is then opened (through the list controller) only when the topic is there. The table map
+// of the open list is built at its first table reference and kept until the list is closed.
 
 #include <QObject>
+#include <optional>
 #include <string>
 
+#include "core/browse/reference_route.h"
+#include "core/browse/table_map.h"
 #include "gui/browse/browse_state.h"
 
 class QMenu;
@@ -18,6 +27,8 @@ class MessageService;
 namespace qorl::gui {
 
 class FindController;
+class ListController;
+class TopicTextView;
 
 class ReferenceController : public QObject {
   Q_OBJECT
@@ -25,6 +36,8 @@ class ReferenceController : public QObject {
   ReferenceController(BrowseState& state, const BrowseWidgets& widgets, QMenu* seeAlsoMenu,
                       BusyIndicator& busy, MessageService& messages, FindController& find,
                       QObject* parent = nullptr);
+  // Following references into other lists opens them through list; tables are shown in view.
+  void setListAccess(ListController* list, TopicTextView* view);
 
   // Resolves the reference text (the list's bytes) and shows its topic, or reports why not.
   void resolveReference(const std::string& reference);
@@ -38,12 +51,20 @@ class ReferenceController : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void followReference(const std::string& reference);
+  // Shows topic n of the open list, at the definition of tableId when it is not empty.
+  void showTarget(TopicNumber n, const std::string& tableId);
+  const TableMap& openListTables();
+
   BrowseState& state_;
   BrowseWidgets widgets_;
   QMenu* menu_;
   BusyIndicator& busy_;
   MessageService& messages_;
   FindController& find_;
+  ListController* list_ = nullptr;
+  TopicTextView* view_ = nullptr;
+  std::optional<TableMap> tables_;  // of the open list, once a table reference needed it
 };
 
 }  // namespace qorl::gui

@@ -37,6 +37,7 @@ void TopicLoader::loadTopic(TopicNumber n) {
     std::string bytes;
     failed = reader_(n, bytes) != ReadTopicResult::Ok;
     if (!failed) {
+      emit aboutToShow(n);
       view_->setUpdatesEnabled(false);
       try {
         state_.currentTopic = n;
@@ -62,6 +63,7 @@ void TopicLoader::formatTopic(const std::string& displayText) {
   FormatSettings settings;
   settings.topicFormatting = state_.options.topicFormatting;
   settings.enabledSeeAlsoMenu = state_.options.enabledSeeAlsoMenu;
+  settings.followAllReferences = state_.options.followAllReferences;
   const FormattedTopic formatted =
       FormatTopic(displayText, title_, state_.listKind, state_.session.parseTopics(), settings);
   view_->showTopic(displayText, formatted.spans,

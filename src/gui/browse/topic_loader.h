@@ -49,6 +49,9 @@ class TopicLoader : public QObject {
  signals:
   // A See-also menu entry was chosen; text is the entry's bytes.
   void seeAlsoChosen(const std::string& text);
+  // The view is about to show topic n instead of what it shows (the history keeps the scroll
+  // position of the topic it leaves).
+  void aboutToShow(TopicNumber n);
   // A topic is now on view (the Find state restarts the "Current topic" scope).
   void topicLoaded();
   // Every LoadTopic ends with this, loaded or not (the "Cur: " panel is refreshed).

@@ -1,9 +1,11 @@
 #include "gui/browse/topic_text_view.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -89,7 +91,7 @@ void TopicTextView::showTopic(std::string_view displayText, const std::vector<Fo
       const QColor color = ColorOf(span.color, highlight);
       if (color.isValid()) format.setForeground(color);
     }
-    if (span.seeAlsoItem) {
+    if (span.seeAlsoItem || span.link) {
       format.setAnchor(span.link);
       format.setAnchorHref(span.link ? HrefOf(span) : QString());
     }
@@ -112,6 +114,30 @@ void TopicTextView::selectRange(int start, int length) {
   cursor.setPosition(std::clamp(start, 0, last));
   cursor.setPosition(std::clamp(start + length, 0, last), QTextCursor::KeepAnchor);
   setTextCursor(cursor);
+}
+
+int TopicTextView::scrollPosition() const {
+  return verticalScrollBar()->value();
+}
+
+void TopicTextView::setScrollPosition(int position) {
+  // Laying the whole text out now gives the scroll bar its range.
+  document()->documentLayout()->documentSize();
+  verticalScrollBar()->setValue(position);
+}
+
+bool TopicTextView::showLineOf(std::string_view text) {
+  const std::size_t at = text_.find(text);
+  if (text.empty() || at == std::string::npos) return false;
+  const std::size_t lineBreak = text_.rfind('\n', at);
+  const std::size_t lineStart = lineBreak == std::string::npos ? 0 : lineBreak + 1;
+  const std::size_t lineEnd = std::min(text_.find('\n', at), text_.size());
+  selectRange(static_cast<int>(lineStart), static_cast<int>(lineEnd - lineStart));
+  document()->documentLayout()->documentSize();
+  const QTextBlock block = document()->findBlock(static_cast<int>(lineStart));
+  verticalScrollBar()->setValue(
+      static_cast<int>(document()->documentLayout()->blockBoundingRect(block).top()));
+  return true;
 }
 
 QString TopicTextView::hrefAt(const QPoint& viewportPos) const {

@@ -33,6 +33,12 @@ class TopicTextView : public QTextBrowser {
   std::string linkAt(const QPoint& viewportPos) const;
   // Selects length characters from start (a position as counted in topicText()).
   void selectRange(int start, int length);
+  // The vertical scroll position, and setting it once the text is laid out.
+  int scrollPosition() const;
+  void setScrollPosition(int position);
+  // Selects the line that holds the first occurrence of text (bytes) and scrolls it to the top;
+  // false when the text is not there.
+  bool showLineOf(std::string_view text);
   QMenu* contextMenu() const { return menu_; }
   // The width of one tab stop: 8 character widths of the view's font.
   qreal tabWidth() const;

@@ -29,6 +29,11 @@
 namespace qorl::gui {
 namespace {
 
+// The formatting the topic view shows, for the copies and prints of the topic.
+FormatSettings FormatSettingsOf(const ConfigRecord& c) {
+  return {c.TopicFormatting, c.EnabledSeeAlsoMenu, c.FollowAllReferences};
+}
+
 constexpr const char* kUnableToPrint = "Unable to print topic";
 
 // The view's text with every block separator as '\n', as it lies in the document.
@@ -93,7 +98,7 @@ void TopicCommands::saveTopic() {
 
 bool TopicCommands::writeTopicFile(const QString& fileName) {
   TopicContent content;
-  if (!ReadTopicContent(state_, {config_.TopicFormatting, config_.EnabledSeeAlsoMenu}, content)) {
+  if (!ReadTopicContent(state_, FormatSettingsOf(config_), content)) {
     ShowError(messages_, kErrorLoadTopic);
     return false;
   }
@@ -131,7 +136,7 @@ void TopicCommands::copySelection() {
   std::string html;
   const RichTextOptions options = RichTextOptionsOf(*view_);
   TopicContent content;
-  if (ReadTopicContent(state_, {config_.TopicFormatting, config_.EnabledSeeAlsoMenu}, content) &&
+  if (ReadTopicContent(state_, FormatSettingsOf(config_), content) &&
       QString::fromStdU16String(content.text) == ViewText(*view_)) {
     const std::u16string_view part = std::u16string_view(content.text).substr(start, length);
     const std::vector<FormatSpan> spans = SliceSpans(content.spans, start, length);

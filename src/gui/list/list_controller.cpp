@@ -91,7 +91,7 @@ void ListController::setUpOpenedList() {
 }
 
 void ListController::closeList() {
-  emit listClosing();
+  emit aboutToClose();
   state_.session.close();
   state_.listPath.clear();
   state_.listKind = -1;

@@ -30,8 +30,9 @@ class ListController : public QObject {
   void closeList();
 
  signals:
-  // Before anything of the open list is forgotten (work that reads its table stops here).
-  void listClosing();
+  // The open list is about to be closed, also before another is opened over it: nothing of it
+  // is forgotten yet (work that reads its table stops here).
+  void aboutToClose();
   void listClosed();
   void listOpened(const QString& path);
 

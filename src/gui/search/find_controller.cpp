@@ -147,9 +147,13 @@ bool FindController::locateTopic(std::string_view key, std::string_view title) {
 }
 
 void FindController::showLocatedTopic(TopicNumber n) {
-  if (!state_.session.isOpen() || !state_.topics().isValid(n)) return;
+  if (showTopic(n)) find_.locateHit(widgets_.grid->currentRow());
+}
+
+bool FindController::showTopic(TopicNumber n) {
+  if (!state_.session.isOpen() || !state_.topics().isValid(n)) return false;
   selectTopic(n, state_.view.categoryChar != kAllCategories);
-  find_.locateHit(widgets_.grid->currentRow());
+  return true;
 }
 
 void FindController::selectAndLoadTopic(TopicNumber n) {

@@ -49,6 +49,9 @@ class FindController : public QObject {
   // Selects topic n's row, in the category shown when the topic is in it, else under All
   // categories as a lookup does, and shows the topic, whatever SingleClickView says.
   void selectAndLoadTopic(TopicNumber n);
+  // Selects and shows topic n as a lookup does, leaving the Find state alone; false when n is
+  // no topic of the open list.
+  bool showTopic(TopicNumber n);
   // A lookup found nothing.
   void locateMissed() { find_.locateMissed(); }
 

@@ -166,6 +166,8 @@ QWidget* TFormConfig::buildSettingsPage() {
                                  "Double mouse click (or Enter) = Zoom topic", 1125);
   enableSeeAlsoMenu_ =
       AddCheckBox(boxes, "Config_EnableSeeAlsoMenu", "Enable \"See Also\" menu ", 1126);
+  followAllReferences_ = AddCheckBox(boxes, "Config_FollowAllReferences",
+                                     "Follow table references and references to other lists", 1127);
   layout->addWidget(general);
   layout->addStretch(1);
   return page;
@@ -308,6 +310,7 @@ void TFormConfig::loadDialogControls() {
   singleClickView_->setChecked(v.singleClickView);
   doubleClickZoom_->setChecked(v.doubleClickZoom);
   enableSeeAlsoMenu_->setChecked(v.enableSeeAlsoMenu);
+  followAllReferences_->setChecked(v.followAllReferences);
   topicFormatting_->setChecked(v.topicFormatting);
   showCategoryChar_->setChecked(v.showCategoryChar);
   onlyParseLst_->setChecked(v.onlyParseLst);
@@ -341,6 +344,7 @@ ConfigDialogValues TFormConfig::dialogValues() const {
   v.singleClickView = singleClickView_->isChecked();
   v.doubleClickZoom = doubleClickZoom_->isChecked();
   v.enableSeeAlsoMenu = enableSeeAlsoMenu_->isChecked();
+  v.followAllReferences = followAllReferences_->isChecked();
   v.topicFormatting = topicFormatting_->isChecked();
   v.showCategoryChar = showCategoryChar_->isChecked();
   v.useDefaultFont = defFont_->isChecked();

@@ -120,6 +120,7 @@ class TFormConfig : public QDialog {
   QCheckBox* singleClickView_ = nullptr;
   QCheckBox* doubleClickZoom_ = nullptr;
   QCheckBox* enableSeeAlsoMenu_ = nullptr;
+  QCheckBox* followAllReferences_ = nullptr;
   QCheckBox* topicFormatting_ = nullptr;
   QCheckBox* showCategoryChar_ = nullptr;
   QCheckBox* defFont_ = nullptr;

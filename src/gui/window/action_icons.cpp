@@ -114,6 +114,16 @@ QIcon ActionIcon(int index) {
       p.drawPath(path);
       break;
     }
+    case 13: {  // forward: arrow to the right
+      QPainterPath path;
+      path.moveTo(14, 8);
+      path.lineTo(7, 2);
+      path.lineTo(7, 14);
+      path.closeSubpath();
+      p.setBrush(QColor(0, 128, 128));
+      p.drawPath(path);
+      break;
+    }
     case 14:  // search all topics: the lens over a stack of pages
       p.setBrush(Qt::white);
       p.drawRect(5, 0, 10, 11);

@@ -59,7 +59,10 @@ CommandActions CreateCommandActions(QWidget* window) {
       {Command::ViewPrev, "&Previous Topic", QKeySequence("Ctrl+Up"), "Previous topic", 9},
       {Command::ViewNext, "&Next Topic", QKeySequence("Ctrl+Down"), "Next topic", 10},
       {Command::HeaderTopicsHeaderDefWidth, "&Default Column Width", {}, "", -1},
-      {Command::ViewBack, "&Back", {}, "Back to previous selected topic", 12},
+      {Command::ViewBack, "&Back", QKeySequence("Backspace"), "Back to previous selected topic",
+       12},
+      {Command::ViewForward, "&Forward", QKeySequence("Shift+Backspace"),
+       "Forward to the next topic", 13},
   };
   CommandActions actions;
   for (const CommandRow& row : kCommandRows) {
@@ -69,9 +72,11 @@ CommandActions CreateCommandActions(QWidget* window) {
   }
   actions[Command::EditSelectAll]->setCheckable(true);
   actions[Command::OptionsZoomTopic]->setCheckable(true);
-  // Back is bound to nothing and never shown. Unzoom is on no menu or bar but keeps its shortcut.
-  actions[Command::ViewBack]->setVisible(false);
-  actions[Command::ViewBack]->setEnabled(false);
+  // Alt+Left and Alt+Right go back and forward too, as in a browser. Unzoom is on no menu or bar
+  // but keeps its shortcut.
+  actions[Command::ViewBack]->setShortcuts({QKeySequence("Backspace"), QKeySequence("Alt+Left")});
+  actions[Command::ViewForward]->setShortcuts(
+      {QKeySequence("Shift+Backspace"), QKeySequence("Alt+Right")});
 
   actions.openListMenu = MakeAction(window, "FileOpenListItem", "&Open List", {}, "Open a list", 0);
   actions.openOther =

@@ -51,10 +51,11 @@ TEST(LayoutArithmetic, AbsurdStoredValuesSaturateInsteadOfWrapping) {
 
 TEST(EnablingRules, NoListNamed) {
   const CommandStates s = EvaluateCommands(WindowState{});
-  for (Command c : {Command::FileClose, Command::FileSave, Command::FilePrint, Command::EditCopy,
-                    Command::EditSelectAll, Command::SearchFind, Command::SearchSearchAgain,
-                    Command::OptionsZoomTopic, Command::OptionsUpdateTopicTitles, Command::ViewPrev,
-                    Command::ViewNext, Command::HelpHelpIndex, Command::ViewBack}) {
+  for (Command c :
+       {Command::FileClose, Command::FileSave, Command::FilePrint, Command::EditCopy,
+        Command::EditSelectAll, Command::SearchFind, Command::SearchSearchAgain,
+        Command::OptionsZoomTopic, Command::OptionsUpdateTopicTitles, Command::ViewPrev,
+        Command::ViewNext, Command::HelpHelpIndex, Command::ViewBack, Command::ViewForward}) {
     EXPECT_FALSE(StateOf(s, c).enabled) << CommandName(c);
   }
   for (Command c :
@@ -63,7 +64,12 @@ TEST(EnablingRules, NoListNamed) {
     EXPECT_TRUE(StateOf(s, c).enabled) << CommandName(c);
   }
   EXPECT_FALSE(StateOf(s, Command::OptionsUnzoomTopic).visible);
-  EXPECT_FALSE(StateOf(s, Command::ViewBack).visible);
+  // Back and Forward are shown always and enabled by the history alone.
+  EXPECT_TRUE(StateOf(s, Command::ViewBack).visible);
+  WindowState withHistory;
+  withHistory.canGoBack = true;
+  EXPECT_TRUE(StateOf(EvaluateCommands(withHistory), Command::ViewBack).enabled);
+  EXPECT_FALSE(StateOf(EvaluateCommands(withHistory), Command::ViewForward).enabled);
   EXPECT_FALSE(StateOf(s, Command::HelpHelpIndex).visible);
 }
 

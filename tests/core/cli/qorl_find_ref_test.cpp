@@ -146,7 +146,8 @@ TEST_F(QorlFindRef, RefSaysWhyNothingIsShown) {
   EXPECT_EQ(r.err, "Unable to locate topic in current list\n");
   r = run({"ref", list, "PORT 0060"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "Topic is not located in current list\n");
+  EXPECT_EQ(r.err, "Unable to locate topic in current list (PORTS.LST not found)\n");
+  EXPECT_EQ(run({"ref", list, "OPCODE AAD"}).err, "Topic is not located in current list\n");
   // A key taken from a one-character identifier uses what there is: "2" + "4C  " fits nothing.
   EXPECT_EQ(run({"ref", list, "AH=4Ch", "--from", "2"}).err,
             "Unable to locate topic in current list\n");
@@ -162,8 +163,12 @@ TEST_F(QorlFindRef, RefSaysWhyNothingIsShown) {
   EXPECT_EQ(run({"ref", list, "INT 21", "--from"}).status, 2);
   EXPECT_EQ(run({"ref", list, "INT 21", "--to", "x"}).status, 2);
 
+  // A list without references of its own follows those of the lists beside it.
   const std::string other = dir.write("OPCODES.LST", kInterrupts);
   r = run({"ref", other, "INT 21/AH=4Ch"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "INT 21 - DOS 2+ - EXIT\r\n");
+  r = run({"ref", other, "AH=4Ch", "--from", "21"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "References are not followed in this list\n");
@@ -179,7 +184,8 @@ TEST_F(QorlFindRef, RefInThePortsList) {
                                                       .str());
   EXPECT_EQ(run({"ref", list, "PORT 0060-006F"}).out, "PORT 0060-006F\r\n");
   EXPECT_EQ(run({"ref", list, "port 0060"}).out, "PORT 0060-006F\r\n");
-  EXPECT_EQ(run({"ref", list, "INT 21"}).err, "Topic is not located in current list\n");
+  EXPECT_EQ(run({"ref", list, "INT 21"}).err,
+            "Unable to locate topic in current list (INTERRUP.LST not found)\n");
 }
 
 TEST_F(QorlFindRef, HelpDescribesFindAndRef) {
@@ -219,6 +225,35 @@ TEST_F(QorlFindRefRealList, FollowsAReferenceAndFindsTitles) {
     EXPECT_NE(line.find("TERMINATE"), std::string::npos) << line;
   }
   EXPECT_GT(count, 10);
+}
+
+// Table references and a reference into PORTS.LST, beside the copy of INTERRUP.LST; the tables
+// that `qorl tables` lists are those the references reach.
+TEST_F(QorlFindRefRealList, FollowsTablesAndReferencesIntoAnotherList) {
+  const std::string ports = std::string(QORL_LISTS_DIR) + "/PORTS.LST";
+  if (!std::filesystem::exists(ports)) GTEST_SKIP() << ports << " is not there";
+  std::filesystem::copy_file(ports, file("PORTS.LST"));
+
+  CliRun r = run({"tables", list});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("01378\t"), std::string::npos);
+  const std::size_t at = r.out.find("01378\t");
+  const std::string line = r.out.substr(at, r.out.find('\n', at) - at);
+  const std::string identifier = line.substr(line.rfind('\t') + 1);
+  EXPECT_EQ(identifier, "2126");  // INT 21/AH=26h
+  r = run({"ref", list, "#01378"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.out == run({"show", list, identifier}).out);
+  EXPECT_NE(r.out.find("(Table 01378)"), std::string::npos);
+
+  r = run({"ref", list, "PORT 0060h"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("PORT 0060", 0), 0u);
+  r = run({"ref", list, "#P0219"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("(Table P0219)"), std::string::npos);
+  EXPECT_EQ(run({"ref", list, "#P9999"}).err,
+            "Unable to locate topic in current list (searched PORTS.LST)\n");
 }
 
 }  // namespace

@@ -12,9 +12,12 @@
 #include <unordered_map>
 
 #include "core/browse/reference_key.h"
+#include "core/browse/reference_route.h"
 #include "core/browse/topic_format.h"
 #include "core/list/list_scanner.h"
+#include "core/search/follow_reference.h"
 #include "core/search/locate_topic.h"
+#include "core/support/recording_messages.h"
 
 namespace qorl {
 namespace {
@@ -93,6 +96,65 @@ TEST_P(RealListReferences, OfferedItemsResolveOrGiveAMessage) {
             << " not located, " << invalid << " of the wrong shape" << examples << "\n";
   // Release 61 resolves over 95% in every list; a broken key shape shows up here first.
   EXPECT_GE(found * 100, total * 90) << list.name;
+}
+
+// With every reference followed: the table references and the references into other lists
+// that become links, and how many of them lead to a topic. The lists beside this one are
+// scanned, never indexed, so the lists folder is only read.
+TEST_P(RealListReferences, TableAndOtherListReferencesResolve) {
+  const ListCase list = GetParam();
+  const std::string path = std::string(QORL_LISTS_DIR) + "/" + list.name;
+  if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
+  ScannedList scanned;
+  ASSERT_TRUE(ScanList(path, scanned));
+  const TopicTable& table = scanned.table;
+  test::RecordingMessages messages;
+  NullBusyIndicator busy;
+  OpenOptions options;
+  options.policy.loadTopicsDirect = true;
+  ListShelf shelf(options, busy, messages);
+  FormatSettings settings;
+  settings.followAllReferences = true;
+
+  struct Count {
+    int found = 0;
+    int resolved = 0;
+  } tables, others;
+  std::unordered_map<std::string, bool> resolved;  // by list kind, key, title and table
+  for (TopicNumber n = 0; n < table.count(); ++n) {
+    const std::string text = DisplayTextOf(scanned.topicBytes(n));
+    const std::string_view current = table.identifier(n);
+    for (const FormatSpan& span :
+         FormatTopic(text, table.title(n), list.kind, true, settings).spans) {
+      if (!span.link) continue;
+      const std::string reference =
+          text.substr(static_cast<std::size_t>(span.start), static_cast<std::size_t>(span.length));
+      const ReferenceRoute route = RouteReference(reference, list.kind, current);
+      if (route.kind != RouteKind::Key && route.kind != RouteKind::Table) {
+        // Only an item the list offers may be a link that leads nowhere.
+        EXPECT_FALSE(span.underline) << reference;
+        continue;
+      }
+      const bool isTable = route.kind == RouteKind::Table;
+      if (!isTable && route.listKind == list.kind) continue;
+      const std::string lookup =
+          std::to_string(route.listKind) + route.key + '"' + route.title + '#' + route.tableId;
+      auto known = resolved.find(lookup);
+      if (known == resolved.end()) {
+        const FollowedReference followed = FollowReference(shelf, path, reference, current);
+        known = resolved.emplace(lookup, followed.target.outcome == ReferenceOutcome::Found).first;
+      }
+      Count& count = isTable ? tables : others;
+      ++count.found;
+      if (known->second) ++count.resolved;
+    }
+  }
+  std::cout << "[ references ] " << list.name << ": table references " << tables.resolved << " of "
+            << tables.found << " resolve, references into other lists " << others.resolved << " of "
+            << others.found << " resolve\n";
+  EXPECT_TRUE(messages.empty());
+  EXPECT_GE(tables.resolved * 100, tables.found * 90) << list.name;
+  EXPECT_GE(others.resolved * 100, others.found * 80) << list.name;
 }
 
 std::string ListCaseName(const ::testing::TestParamInfo<ListCase>& param) {

@@ -146,7 +146,7 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
           "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
           "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
           "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
-          "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name", "CurrentTopic.Font.Size"}));
+          "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name", "CurrentTopic.Font.Size", "FollowAllReferences"}));
   EXPECT_EQ(Get(kLayout, "TopicsHeightPerc"), HiveValue::binary(RealBytes(0.3125)));
   EXPECT_EQ(Get(kLayout, "BoundsRect"), HiveValue::binary(RectBytes(-10, 20, 630, 500)));
   EXPECT_EQ(Get(kConfig, "AskExit"), HiveValue::dword(1));

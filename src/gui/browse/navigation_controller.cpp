@@ -1,0 +1,126 @@
+#include "gui/browse/navigation_controller.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QTimer>
+
+#include "gui/browse/topic_loader.h"
+#include "gui/browse/topic_text_view.h"
+#include "gui/browse/topics_grid_view.h"
+#include "gui/list/list_controller.h"
+#include "gui/search/find_controller.h"
+
+namespace qorl::gui {
+namespace {
+
+bool IsGridStepKey(const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+  switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+NavigationController::NavigationController(BrowseState& state, const BrowseWidgets& widgets,
+                                           TopicTextView* view, TopicLoader& loader,
+                                           ListController& list, FindController& find,
+                                           QAction* back, QAction* forward, QObject* parent)
+    : QObject(parent),
+      state_(state),
+      widgets_(widgets),
+      view_(view),
+      list_(list),
+      find_(find),
+      back_(back),
+      forward_(forward) {
+  connect(&loader, &TopicLoader::aboutToShow, this, &NavigationController::keepScroll);
+  connect(&loader, &TopicLoader::topicLoaded, this, &NavigationController::onTopicLoaded);
+  connect(&list, &ListController::aboutToClose, this, &NavigationController::keepScroll);
+  connect(back_, &QAction::triggered, this, &NavigationController::goBack);
+  connect(forward_, &QAction::triggered, this, &NavigationController::goForward);
+  // The window sees the keys and buttons before its controls do.
+  qApp->installEventFilter(this);
+}
+
+void NavigationController::keepScroll() {
+  const HistoryEntry* current = history_.current();
+  if (!navigating_ && current && current->topic == state_.currentTopic &&
+      current->listPath == state_.listPath)
+    history_.setScroll(view_->scrollPosition());
+}
+
+void NavigationController::onTopicLoaded() {
+  if (navigating_) return;
+  HistoryEntry entry{state_.listPath, state_.currentTopic, 0};
+  const HistoryEntry* current = history_.current();
+  VisitKind kind = gridStep_ ? VisitKind::Step : VisitKind::Jump;
+  // The first topic shown in a list just opened may be only the way to the topic a reference
+  // leads to, which follows at once; it stays unless another visit comes before control
+  // returns to the event loop.
+  if (!current || current->listPath != entry.listPath) {
+    kind = VisitKind::Provisional;
+    if (!settlePending_) {
+      settlePending_ = true;
+      QTimer::singleShot(0, this, [this] {
+        settlePending_ = false;
+        history_.settle();
+      });
+    }
+  }
+  history_.visit(entry, kind);
+}
+
+void NavigationController::go(bool back) {
+  keepScroll();
+  std::optional<HistoryEntry> target = back ? history_.back() : history_.forward();
+  while (target && !show(*target)) target = history_.dropAndGoOn(back);
+}
+
+bool NavigationController::show(const HistoryEntry& entry) {
+  const QScopedValueRollback<bool> guard(navigating_, true);
+  if (!state_.session.isOpen() || entry.listPath != state_.listPath) {
+    list_.openList(entry.listPath);
+    if (!state_.session.isOpen() || state_.listPath != entry.listPath) return false;
+  }
+  if (!state_.topics().isValid(entry.topic)) return false;
+  find_.showTopic(entry.topic);
+  if (state_.currentTopic != entry.topic) return false;
+  view_->setScrollPosition(entry.scroll);
+  return true;
+}
+
+bool NavigationController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched == widgets_.grid && !gridStep_ &&
+      IsGridStepKey(*static_cast<QKeyEvent*>(event))) {
+    // The grid handles the key while the visit it causes is known to be a step.
+    const QScopedValueRollback<bool> step(gridStep_, true);
+    QCoreApplication::sendEvent(watched, event);
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == widgets_.window) {
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    QAction* action = button == Qt::BackButton      ? back_
+                      : button == Qt::ForwardButton ? forward_
+                                                    : nullptr;
+    if (action) {
+      if (action->isEnabled()) action->trigger();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace qorl::gui

@@ -1,0 +1,120 @@
+// Following every reference: the table map of a list, where a reference is routed, which
+// references of running text become links, and how FormatTopic marks them with the setting on.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/browse/reference_route.h"
+#include "core/browse/table_map.h"
+#include "core/browse/text_references.h"
+#include "core/browse/topic_format.h"
+
+namespace qorl {
+namespace {
+
+TEST(TableMap, DefinitionsAcrossReadChunksRepeatsAndTextOutsideTopics) {
+  // Topic 0 from 0 to 100, topic 1 from 100 to the end; the list is longer than the 1 MiB the
+  // pass reads at a time, with one definition cut by that border.
+  std::string bytes = "(Table 00001) before any topic";
+  bytes.resize(100, ' ');
+  bytes += "x (Table 01378) (Table P0219)(Table 0137) (Table 01378)";
+  const std::size_t border = std::size_t{1} << 20;
+  bytes.resize(border - 6, ' ');
+  bytes += "(Table R0007)";
+  bytes += std::string(50, ' ');
+  TopicTable table;
+  table.append("", 0, 30, 70, "");
+  table.append("2126", 'D', 100, static_cast<std::int32_t>(bytes.size() - 100), "T");
+  std::istringstream in(bytes);
+  TableMap map;
+  ASSERT_TRUE(BuildTableMap(in, table, map));
+  std::vector<std::string> ids;
+  for (const TableDefinition& d : map.definitions()) ids.push_back(d.id);
+  EXPECT_EQ(ids, (std::vector<std::string>{"01378", "P0219", "01378", "R0007"}));
+  EXPECT_EQ(map.definitions()[3].offset, static_cast<std::int64_t>(border - 6));
+  EXPECT_EQ(map.topicOf("01378"), 1);
+  EXPECT_EQ(map.topicOf("R0007"), 1);
+  EXPECT_EQ(map.topicOf("00001"), -1);  // before the first topic's text
+  EXPECT_EQ(DefiningListKind("P0219"), 2);
+  EXPECT_EQ(DefiningListKind("90010"), 1);
+  EXPECT_EQ(DefiningListKind("S0001"), 9);
+  EXPECT_FALSE(IsTableId("X0001"));
+}
+
+TEST(ReferenceRoute, TablesOtherListsAndTheOpenListsOwnGrammar) {
+  ReferenceRoute r = RouteReference("#P0219", 1, "2126");
+  EXPECT_EQ(r.kind, RouteKind::Table);
+  EXPECT_EQ(r.listKind, 2);
+  EXPECT_EQ(r.tableId, "P0219");
+  // Four digits or a following letter make no table reference.
+  EXPECT_EQ(RouteReference("#0410", 2, "P0060").kind, RouteKind::InvalidShape);
+
+  r = RouteReference("PORT 0060h", 1, "2126");
+  EXPECT_EQ(r.kind, RouteKind::Key);
+  EXPECT_EQ(r.listKind, 2);
+  EXPECT_EQ(r.key, "P0060");
+  r = RouteReference("INT 15/AX=C000h", 2, "P0060");
+  EXPECT_EQ(r.listKind, 1);
+  EXPECT_EQ(r.key, "15C000");
+  r = RouteReference("MEM 0040h:0017h\"BIOS\"", 1, "2126");
+  EXPECT_EQ(r.listKind, 3);
+  EXPECT_EQ(r.key, "M00400017");
+  EXPECT_EQ(r.title, "BIOS");
+  // A CMOS item is offered in INTERRUP.LST but has the shape of CMOS.LST.
+  EXPECT_EQ(RouteReference("CMOS 15h", 1, "2126").listKind, 4);
+  // Relative references belong to INTERRUP.LST, and only there.
+  r = RouteReference("AH=4Ch", 1, "2126");
+  EXPECT_EQ(r.listKind, 1);
+  EXPECT_EQ(r.key, "214C  ");
+  EXPECT_EQ(RouteReference("AH=4Ch", 2, "P0060").kind, RouteKind::InvalidShape);
+  // Lists without a grammar of their own follow the shapes of the others and say nothing else.
+  EXPECT_EQ(RouteReference("INT 21/AH=4Ch", 10, "X").listKind, 1);
+  EXPECT_EQ(RouteReference("chapter 3", 10, "X").kind, RouteKind::NotHandled);
+}
+
+std::vector<std::string> Texts(std::string_view line, int kind) {
+  std::vector<std::string> out;
+  for (const TextRange& r : FindTextReferences(line, kind))
+    out.emplace_back(line.substr(r.start, r.length));
+  return out;
+}
+
+TEST(TextReferences, SeeListsAndTableReferences) {
+  EXPECT_EQ(Texts("\tDX = segment (see #01378 at AH=26h) or (Table 01379), DDJ #198", 1),
+            (std::vector<std::string>{"#01378"}));
+  EXPECT_EQ(Texts("(see also AX=4B00h/BX=0000h,#00040,INT 2F\"Screen Thief\").", 1),
+            (std::vector<std::string>{"AX=4B00h/BX=0000h", "#00040", "INT 2F\"Screen Thief\""}));
+  EXPECT_EQ(Texts("See PORT 0060h-006Fh. Oversee INT 21; see below, see MEM 0040h:0017h:", 1),
+            (std::vector<std::string>{"PORT 0060h-006Fh", "MEM 0040h:0017h"}));
+  // Relative references are INTERRUP.LST's only.
+  EXPECT_EQ(Texts("(see AH=4Ch)", 2), (std::vector<std::string>{}));
+  EXPECT_TRUE(IsFollowedReference("#C0001", 4));
+  EXPECT_FALSE(IsFollowedReference("OPCODE AAD", 1));
+}
+
+TEST(FormatTopicFollowingAll, NewLinksTealUnderlinedAndInTheMenu) {
+  const std::string text =
+      "INT 21 - TITLE\n"
+      "\tDX = PSP (see #01378)\n"
+      "SeeAlso: AH=4Bh,#01378,PORT 0060h,OPCODE AAD";
+  FormatSettings settings;
+  FormattedTopic off = FormatTopic(text, "TITLE", 1, true, settings);
+  settings.followAllReferences = true;
+  FormattedTopic on = FormatTopic(text, "TITLE", 1, true, settings);
+  EXPECT_EQ(off.seeAlsoEntries, (std::vector<std::string>{"AH=4Bh"}));
+  EXPECT_EQ(on.seeAlsoEntries, (std::vector<std::string>{"AH=4Bh", "#01378", "PORT 0060h"}));
+  std::vector<std::string> links;
+  for (const FormatSpan& s : on.spans) {
+    if (!s.link) continue;
+    links.push_back(
+        text.substr(static_cast<std::size_t>(s.start), static_cast<std::size_t>(s.length)));
+    if (links.back() != "AH=4Bh") {
+      EXPECT_EQ(s.color, TextColor::Teal);
+      EXPECT_TRUE(s.underline);
+    }
+  }
+  EXPECT_EQ(links, (std::vector<std::string>{"#01378", "AH=4Bh", "#01378", "PORT 0060h"}));
+}
+
+}  // namespace
+}  // namespace qorl
