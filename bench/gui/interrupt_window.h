@@ -5,19 +5,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "../silent_messages.h"
 #include "core/list/message_service.h"
 #include "gui/app/main_window.h"
 #include "gui/list/list_controller.h"
 
 namespace {
 
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
+using qorl::bench::SilentMessages;
 
 // The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
 // there), and the number of its longest topic.
