@@ -12,16 +12,11 @@
 #include "core/settings/hive_file.h"
 #include "core/settings/hive_text.h"
 #include "core/settings/settings_store.h"
+#include "silent_messages.h"
 
 namespace {
 
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
+using qorl::bench::SilentMessages;
 
 class BenchFolder {
  public:

@@ -13,16 +13,11 @@
 #include "core/list/busy.h"
 #include "core/list/list_session.h"
 #include "core/list/message_service.h"
+#include "silent_messages.h"
 
 namespace {
 
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
+using qorl::bench::SilentMessages;
 
 struct OpenInterruptList {
   qorl::ListSession session;

@@ -6,17 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "../silent_messages.h"
 #include "core/list/message_service.h"
 #include "core/list/topic_table.h"
 #include "gui/app/main_window.h"
 
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
+using qorl::bench::SilentMessages;
 
 // The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
 // there), and the number of its longest topic. Members go in reverse order: the window closes the

@@ -80,6 +80,7 @@ TEST(EnablingRules, NamedButMissingListEnablesFindButNotClose) {
   EXPECT_FALSE(StateOf(s, Command::FileClose).enabled);
   EXPECT_TRUE(StateOf(s, Command::SearchFind).enabled);
   EXPECT_TRUE(StateOf(s, Command::SearchSearchAgain).enabled);
+  EXPECT_FALSE(StateOf(s, Command::SearchAllTopics).enabled);  // no list is open
   EXPECT_TRUE(StateOf(s, Command::OptionsUpdateTopicTitles).enabled);
   EXPECT_FALSE(StateOf(s, Command::ViewPrev).enabled);
   EXPECT_FALSE(StateOf(s, Command::ViewNext).enabled);
@@ -98,6 +99,7 @@ TEST(EnablingRules, OpenListWithTopicOnView) {
   state.helpAvailable = true;
   CommandStates s = EvaluateCommands(state);
   EXPECT_TRUE(StateOf(s, Command::FileClose).enabled);
+  EXPECT_TRUE(StateOf(s, Command::SearchAllTopics).enabled);
   EXPECT_TRUE(StateOf(s, Command::FileSave).enabled);
   EXPECT_TRUE(StateOf(s, Command::EditCopy).enabled);
   EXPECT_TRUE(StateOf(s, Command::EditSelectAll).checked);
