@@ -7,20 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/list/wide_path_win32.h"
 #include "core/settings/user_hive.h"
 
 namespace qorl {
 
 namespace {
-
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 std::string Narrow(const wchar_t* text, std::size_t size) {
   if (size == 0) return {};
@@ -40,7 +32,7 @@ class RegistryKey final : public HiveKey {
   RegistryKey& operator=(const RegistryKey&) = delete;
 
   std::optional<HiveValue> queryValue(const std::string& name) const override {
-    const std::wstring wideName = Widen(name);
+    const std::wstring wideName = WidePath(name);
     std::vector<BYTE> buffer;
     DWORD type = REG_NONE;
     DWORD size = 0;
@@ -70,11 +62,11 @@ class RegistryKey final : public HiveKey {
   }
 
   bool setValue(const std::string& name, const HiveValue& value) override {
-    const std::wstring wideName = Widen(name);
+    const std::wstring wideName = WidePath(name);
     const DWORD type = static_cast<DWORD>(value.type);
     LONG status;
     if (value.type == HiveValueType::String || value.type == HiveValueType::ExpandString) {
-      const std::wstring text = Widen(value.data);
+      const std::wstring text = WidePath(value.data);
       // Written with the terminating zero.
       status = RegSetValueExW(key_, wideName.c_str(), 0, type,
                               reinterpret_cast<const BYTE*>(text.c_str()),
@@ -162,7 +154,8 @@ class RegistryHive final : public SettingsHive {
 
   std::unique_ptr<HiveKey> openKey(const std::string& path) override {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, WidePath(path).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
       return nullptr;
     }
     return std::make_unique<RegistryKey>(key);
@@ -170,15 +163,16 @@ class RegistryHive final : public SettingsHive {
 
   std::unique_ptr<HiveKey> createKey(const std::string& path) override {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, WidePath(path).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
       return nullptr;
     }
     return std::make_unique<RegistryKey>(key);
   }
 
   bool deleteKeyTree(const std::string& path) override {
-    return DeleteTree(HKEY_CURRENT_USER, Widen(path));
+    return DeleteTree(HKEY_CURRENT_USER, WidePath(path));
   }
 };
 

@@ -5,18 +5,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/list/wide_path_win32.h"
+
 namespace qorl {
 
 namespace {
-
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 std::string LastErrorText() {
   return "system error " + std::to_string(GetLastError());
@@ -25,7 +18,7 @@ std::string LastErrorText() {
 }  // namespace
 
 bool WriteSettingsFile(const std::string& path, std::string_view bytes, std::string& reason) {
-  const std::wstring target = Widen(path);
+  const std::wstring target = WidePath(path);
   const std::filesystem::path folder = std::filesystem::path(target).parent_path();
   std::error_code ec;
   if (!folder.empty()) {
