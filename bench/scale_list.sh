@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Whole-process measures of `qorl` on a scaled list: INTERRUP.LST repeated COPIES times, built in a
-# temporary folder that is removed afterwards. Each measure is the median of RUNS runs of wall
-# time (ms) and peak resident memory (/usr/bin/time -f %M, KiB; mapped file pages count), taken
-# in the same run as its floor, `grep -c '^--------'` with its output to a file.
+# temporary folder that is removed afterwards. Each measure is the median of RUNS runs of the
+# processor time (user + system, ms: on a shared machine the wall time mostly measures the others'
+# load; it is shown too) and of the peak resident memory (/usr/bin/time -f %M, KiB; mapped file
+# pages count), taken in the same run as its floor, `grep -c '^--------'` with its output to a
+# file.
 #   scan      qorl index --policy nouse   (scan only, no index read or written)
 #   first     qorl index                  (scan and write the index; the index is removed first)
 #   reopen    qorl index                  (read the current index)
@@ -26,30 +28,30 @@ list="$work/INTERRUP.LST"
 for _ in $(seq "$copies"); do cat "$lists/INTERRUP.LST"; done > "$list"
 index="$work/INTERRUP.qorlv"
 
-# One run: prints "milliseconds KiB".
+# One run: prints "processor-ms wall-ms KiB".
 measure() {
-  local start end
-  start=$(date +%s%N)
-  /usr/bin/time -o "$work/rss" -f %M "$@" > "$work/out" 2> /dev/null || true
-  end=$(date +%s%N)
-  echo "$(((end - start) / 1000000)) $(tail -n 1 "$work/rss")"
+  /usr/bin/time -o "$work/usage" -f "%U %S %e %M" "$@" > "$work/out" 2> /dev/null || true
+  tail -n 1 "$work/usage" | awk '{printf "%d %d %d\n", ($1 + $2) * 1000, $3 * 1000, $4}'
 }
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
-# Runs a measure RUNS times (before each, the command in $prepare) and prints median ms and KiB.
+# Runs a measure RUNS times (before each, the command in $prepare) and prints the medians.
 report() {
   local name="$1" prepare="$2"
   shift 2
-  : > "$work/times"
+  : > "$work/cpu"
+  : > "$work/wall"
   : > "$work/peaks"
   for _ in $(seq "$runs"); do
     eval "$prepare"
-    read -r ms kib < <(measure "$@")
-    echo "$ms" >> "$work/times"
+    read -r cpu wall kib < <(measure "$@")
+    echo "$cpu" >> "$work/cpu"
+    echo "$wall" >> "$work/wall"
     echo "$kib" >> "$work/peaks"
   done
-  printf '%-8s %8s ms %8s KiB\n' "$name" "$(median < "$work/times")" "$(median < "$work/peaks")"
+  printf '%-11s %7s ms cpu %7s ms wall %8s KiB\n' "$name" "$(median < "$work/cpu")" \
+    "$(median < "$work/wall")" "$(median < "$work/peaks")"
 }
 
 size=$(stat -c %s "$list")

@@ -223,16 +223,22 @@ IndexLoad LoadIndex(const std::string& path, TopicTable& table, BusyIndicator& b
   in.seekg(0);
 
   std::optional<LineCount> count;
-  if (!options.stop) {
+  if (options.stop) {
+    // No counting pass for a lookup that may stop early: room for as many names as the file has
+    // bytes and a line per 64 bytes is reserved instead (room never written to costs address
+    // space only, while growing copies everything read so far).
+    const auto bytes = static_cast<std::size_t>(size);
+    table.reserve(bytes / 64 + 16, bytes);
+  } else {
     // A first pass counts the lines, so that room is reserved once and progress can be shown.
-    LineReader counter(in, std::size_t{1} << 20, kEndOfIndex);
+    LineReader counter(in, LineReader::kChunkSize, kEndOfIndex);
     count = CountLines(counter);
     if (counter.failed()) return IndexLoad::Unreadable;
     in.clear();
     in.seekg(0);
     if (!in) return IndexLoad::Unreadable;
   }
-  LineReader reader(in, std::size_t{1} << 20, kEndOfIndex);
+  LineReader reader(in, LineReader::kChunkSize, kEndOfIndex);
   return ParseLines(reader, count, table, busy, options.stop);
 }
 

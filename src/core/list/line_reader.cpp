@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace qorl {
 namespace {
@@ -31,8 +32,9 @@ bool HasLoneLf(const char* bytes, std::size_t size) {
 
 LineReader::LineReader(std::istream& in, std::size_t chunkSize, char endOfText)
     : in_(&in),
-      buffer_(std::max<std::size_t>(chunkSize, 16)),
-      data_(buffer_.data()),
+      buffer_(std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(chunkSize, 16))),
+      bufferSize_(std::max<std::size_t>(chunkSize, 16)),
+      data_(buffer_.get()),
       endOfText_(endOfText) {}
 
 LineReader::LineReader(std::string_view text, char endOfText)
@@ -63,15 +65,18 @@ void LineReader::cutLine() {
 // Moves the unread tail to the front, grows the buffer when one line fills it, and reads more.
 bool LineReader::refill() {
   if (begin_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) {
-    buffer_.resize(buffer_.size() * 2);
-    data_ = buffer_.data();
+  if (end_ == bufferSize_) {
+    auto larger = std::make_unique_for_overwrite<char[]>(bufferSize_ * 2);
+    std::memcpy(larger.get(), buffer_.get(), end_);
+    buffer_ = std::move(larger);
+    bufferSize_ *= 2;
+    data_ = buffer_.get();
   }
-  in_->read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+  in_->read(buffer_.get() + end_, static_cast<std::streamsize>(bufferSize_ - end_));
   const auto got = static_cast<std::size_t>(in_->gcount());
   if (in_->bad()) {
     failed_ = true;
@@ -101,7 +106,7 @@ bool LineReader::next(std::string_view& line, int& endBytes) {
     const std::size_t stop = std::min({cr, lf, eot});  // kNone is larger than any position
     if (stop == kNone) {
       if (!atEnd_) {
-        if (cutLimit_ > 0 && end_ - begin_ > cutLimit_ && end_ == buffer_.size()) cutLine();
+        if (cutLimit_ > 0 && end_ - begin_ > cutLimit_ && end_ == bufferSize_) cutLine();
         if (!refill()) return false;
         continue;
       }

@@ -7,14 +7,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace qorl {
 
 class LineReader {
  public:
-  explicit LineReader(std::istream& in, std::size_t chunkSize = std::size_t{1} << 20,
+  // Small enough to stay in the processor's cache, large enough that reads are few.
+  static constexpr std::size_t kChunkSize = std::size_t{256} << 10;
+
+  explicit LineReader(std::istream& in, std::size_t chunkSize = kChunkSize,
                       char endOfText = '\x1A');
   LineReader(std::string_view text, char endOfText);
 
@@ -29,7 +32,7 @@ class LineReader {
   // The full length of the line last handed out, cut or not.
   std::int64_t lineLength() const { return lineLength_; }
   // The bytes the buffer holds room for (it grows only for a line held whole).
-  std::size_t bufferSize() const { return buffer_.size(); }
+  std::size_t bufferSize() const { return bufferSize_; }
 
  private:
   static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
@@ -41,8 +44,9 @@ class LineReader {
   void noteNewBytes();
   bool handOut(std::string_view& line, std::size_t stop, std::size_t next);
 
-  std::istream* in_ = nullptr;  // null when reading bytes in memory
-  std::vector<char> buffer_;
+  std::istream* in_ = nullptr;      // null when reading bytes in memory
+  std::unique_ptr<char[]> buffer_;  // not cleared: only bytes read are looked at
+  std::size_t bufferSize_ = 0;
   const char* data_ = nullptr;  // the buffer or the bytes in memory
   std::size_t begin_ = 0;       // first unread byte
   std::size_t end_ = 0;         // end of the bytes read

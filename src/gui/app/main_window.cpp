@@ -107,18 +107,15 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                                      actions_, this);
   connectCommands();
   help_ = new HelpWindow(this);
-  configDialog_ = new TFormConfig(messages_, this);
-  ConnectConfigDialog(*this, *configDialog_);
   connect(actions_[Command::OptionsConfiguration], &QAction::triggered, this,
-          [this] { configDialog_->showModal(); });
+          [this] { configDialog()->showModal(); });
   ToolsEnvironment tools;
   tools.folder = [this] { return ToolsFolder(config_.DefStartupDir, listsFolder_); };
   tools.listKind = [this] { return state_.listKind; };
   tools.closeList = [this] { list_->closeList(); };
   tools.rebuildListMenu = [this] { buildListMenu(); };
   tools_ = new ToolsMenu(toolsMenu_, std::move(tools), messages_, *busy_, this);
-  about_ = new TFormAbout(this);
-  connect(actions_[Command::HelpAbout], &QAction::triggered, about_, &QDialog::exec);
+  connect(actions_[Command::HelpAbout], &QAction::triggered, this, [this] { aboutBox().exec(); });
   applyConfig(config_);
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -464,8 +461,28 @@ WindowPlacement TFormMain::currentPlacement() const {
 void TFormMain::setHelpFile(const QString& path) {
   helpFile_ = path;
   helpAvailable_ = QFileInfo(path).isFile();
-  configDialog_->setHelpFile(path);
+  if (configDialog_) configDialog_->setHelpFile(path);
   updateCommands();
+}
+
+void TFormMain::setProgramFolder(const std::string& folder) {
+  programFolder_ = folder;
+  if (configDialog_) configDialog_->setProgramFolder(folder);
+}
+
+TFormConfig* TFormMain::configDialog() {
+  if (!configDialog_) {
+    configDialog_ = new TFormConfig(messages_, this);
+    ConnectConfigDialog(*this, *configDialog_);
+    configDialog_->setHelpFile(helpFile_);
+    configDialog_->setProgramFolder(programFolder_);
+  }
+  return configDialog_;
+}
+
+TFormAbout& TFormMain::aboutBox() {
+  if (!about_) about_ = new TFormAbout(this);
+  return *about_;
 }
 
 void TFormMain::applyMinimumSize() {

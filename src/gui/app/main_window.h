@@ -116,9 +116,12 @@ class TFormMain : public QMainWindow {
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
   HelpWindow* helpWindow() const { return help_; }
-  TFormConfig* configDialog() const { return configDialog_; }
+  // The Configuration dialog and the About box are built on first use.
+  TFormConfig* configDialog();
   ToolsMenu& toolsMenu() { return *tools_; }
-  TFormAbout& aboutBox() { return *about_; }
+  TFormAbout& aboutBox();
+  // Where the Configuration dialog finds the program's own files.
+  void setProgramFolder(const std::string& folder);
 
   // Grid column widths after a change of size: column 1 takes the rest.
   void fitColumns();
@@ -144,6 +147,7 @@ class TFormMain : public QMainWindow {
   CommandActions actions_;
   double dpi_ = 96.0;
   QString helpFile_;
+  std::string programFolder_;
   std::string listsFolder_;
   bool helpAvailable_ = false;
   bool fittingColumns_ = false;

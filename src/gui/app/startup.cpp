@@ -109,7 +109,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   window->setWindowTitle(QString::fromUtf8(kProgramTitle));
   window->setHelpFile(QString::fromStdString(ProgramFilePath(env.programDir, kHelpFileName)));
   run.helpAvailable = window->helpAvailable();
-  window->configDialog()->setProgramFolder(env.programDir);
+  window->setProgramFolder(env.programDir);
   window->applyMinimumSize();
   LoadCategoryDescriptions(ProgramFilePath(env.programDir, kCategoryFileName),
                            window->browseState());

@@ -31,14 +31,20 @@ FindController::FindController(BrowseState& state, const BrowseWidgets& widgets,
       messages_(messages),
       grid_(grid),
       categories_(categories),
-      dialog_(new TFormFind(find_, widgets.window)),
       runDialog_([](TFormFind& dialog) { return dialog.exec() == QDialog::Accepted; }) {}
 
 FindController::~FindController() = default;
 
+// Built at its first showing: most runs never open it.
+TFormFind* FindController::dialog() {
+  if (!dialog_) dialog_ = new TFormFind(find_, widgets_.window);
+  return dialog_;
+}
+
 void FindController::showFindDialog() {
-  dialog_->prepareShow();
-  if (runDialog_(*dialog_)) {
+  TFormFind& form = *dialog();
+  form.prepareShow();
+  if (runDialog_(form)) {
     if (widgets_.window) widgets_.window->repaint();
     runSearch();
   }

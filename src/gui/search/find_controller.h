@@ -59,7 +59,8 @@ class FindController : public QObject {
   void onListClosed() { find_.listClosed(); }
 
   FindState& findState() { return find_; }
-  TFormFind* dialog() const { return dialog_; }
+  // The Find dialog, built on first use.
+  TFormFind* dialog();
   void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
 
  private:
@@ -79,7 +80,7 @@ class FindController : public QObject {
   GridController& grid_;
   CategoryController& categories_;
   FindState find_;
-  TFormFind* dialog_;
+  TFormFind* dialog_ = nullptr;
   DialogRunner runDialog_;
 };
 
