@@ -1,6 +1,7 @@
 // qorlview: the Qorl Viewer.
 
 #include <QDir>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Qorl Viewer");
 
   qorl::gui::StartupEnvironment environment;
-  // At most 255 arguments are examined.
-  for (int i = 1; i < argc && i <= 255; ++i) environment.arguments.emplace_back(argv[i]);
+  // At most 255 arguments are examined. Qt gives them as the system passed them (UTF-16 on
+  // Windows, where argv holds them in the ANSI code page); the core takes UTF-8.
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size() && i <= 255; ++i)
+    environment.arguments.push_back(arguments[i].toStdString());
   std::string programDir = QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
   if (programDir.empty() || programDir.back() != '/') programDir += '/';
   environment.programDir = programDir;
