@@ -1,6 +1,7 @@
 // qorlview: the Qorl Viewer.
 
 #include <QDir>
+#include <QStringList>
 #include <string>
 #include <vector>
 

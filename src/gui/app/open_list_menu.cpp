@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "core/list/file_path.h"
 #include "gui/browse/browse_state.h"
 #include "gui/list/list_controller.h"
 #include "gui/window/file_dialogs.h"
@@ -62,7 +63,7 @@ void OpenListMenu::buildListMenu() {
   listsFolder_ = source.listsFolder;
   // The lists folder becomes the current directory; a folder that cannot be entered is ignored.
   std::error_code ignored;
-  if (!listsFolder_.empty()) std::filesystem::current_path(listsFolder_, ignored);
+  if (!listsFolder_.empty()) std::filesystem::current_path(FilePath(listsFolder_), ignored);
 
   for (QAction* action : entryActions_) {
     group_->removeAction(action);

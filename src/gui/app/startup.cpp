@@ -15,8 +15,10 @@
 #include "core/browse/categories.h"
 #include "core/browse/status_panels.h"
 #include "core/list/error_codes.h"
+#include "core/list/file_path.h"
 #include "core/list/list_kind.h"
 #include "core/list/message_service.h"
+#include "core/settings/config_apply.h"
 #include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_list_menu.h"
@@ -38,8 +40,8 @@ void InstallFontSubstitutes() {
 
 void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return;
-  std::ifstream in(path, std::ios::binary);
+  if (!std::filesystem::is_regular_file(FilePath(path), error)) return;
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) return;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return;
@@ -47,20 +49,18 @@ void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
 }
 
 // DefStartupDir becomes the current directory when it is a folder, else it is cleared; the
-// lists folder is the current directory with a trailing '/'.
+// lists folder is the current directory with a trailing separator ('\' on Windows).
 std::string FixListsFolder(ConfigRecord& config) {
   if (!config.DefStartupDir.empty()) {
     std::error_code error;
-    if (std::filesystem::is_directory(config.DefStartupDir, error)) {
-      std::filesystem::current_path(config.DefStartupDir, error);
+    if (std::filesystem::is_directory(FilePath(config.DefStartupDir), error)) {
+      std::filesystem::current_path(FilePath(config.DefStartupDir), error);
     } else {
       config.DefStartupDir.clear();
     }
   }
   std::error_code error;
-  std::string folder = std::filesystem::current_path(error).string();
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
+  return WithTrailingSeparator(Utf8Path(std::filesystem::current_path(error)));
 }
 
 void Shutdown(TFormMain& window, SettingsHive& hive, std::int32_t major, const RunState& run,
@@ -135,7 +135,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
 
   std::error_code error;
   const std::string startupList = window->config().DefStartupList;
-  if (!startupList.empty() && std::filesystem::is_regular_file(startupList, error)) {
+  if (!startupList.empty() && std::filesystem::is_regular_file(FilePath(startupList), error)) {
     window->listController().openList(startupList);
     // The start-up list's entry is checked even when the list could not be opened, as a
     // clicked entry is.

@@ -25,7 +25,14 @@ char** QtArguments(int argc, char** argv) {
 
 ViewerApplication::ViewerApplication(int argc, char** argv)
     : QApplication(QtArgumentCount(), QtArguments(argc, argv)) {
-  for (int i = 1; i < argc; ++i) arguments_.emplace_back(argv[i]);
+  // The core takes UTF-8; on Windows argv holds the words in the ANSI code page.
+  for (int i = 1; i < argc; ++i) {
+#ifdef _WIN32
+    arguments_.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
+#else
+    arguments_.emplace_back(argv[i]);
+#endif
+  }
 }
 
 bool ViewerApplication::notify(QObject* receiver, QEvent* event) {

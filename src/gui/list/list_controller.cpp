@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <filesystem>
 
+#include "core/list/file_path.h"
 #include "core/list/message_service.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
@@ -35,7 +36,7 @@ void ListController::openList(const std::string& path, bool rescan) {
   options.onlyParseLst = state_.options.onlyParseLst;
   options.rescan = rescan;
   std::error_code error;
-  const bool exists = std::filesystem::is_regular_file(path, error);
+  const bool exists = std::filesystem::is_regular_file(FilePath(path), error);
   if (exists) closeList();
   // A missing file is reported by the session, and the open list stays as it was.
   const OpenOutcome outcome = state_.session.open(path, options, busy_, messages_);
