@@ -187,6 +187,7 @@ class ConfigDialogTest : public QObject {
     QVERIFY(box("Config_SingleClickView")->isChecked());
     QVERIFY(box("Config_OnlyParseLST")->isChecked());
     QVERIFY(!box("Config_AskExit")->isChecked());
+    QVERIFY(!box("Config_FollowAllReferences")->isChecked());
     dialog().show();
     QCOMPARE(dialog().focusWidget(), control<QPushButton>("OkButton"));
     dialog().reject();
@@ -424,6 +425,7 @@ class ConfigDialogTest : public QObject {
         {"Config_SingleClickView", 1124},
         {"Config_DoubleClickZoom", 1125},
         {"Config_EnableSeeAlsoMenu", 1126},
+        {"Config_FollowAllReferences", 1127},
         {"Config_TopicFormatting", 1131},
         {"Config_ShowCategoryChar", 1132},
         {"Config_DefFont", 1133},

@@ -1,5 +1,7 @@
 // See-also entries of real lists: every entry of a sample of topics either shows a topic or
-// gives one of the two information messages, and most of them resolve.
+// gives one of the two information messages, and most of them resolve. With every reference
+// followed, the entries include table references and references into the other lists of the
+// folder; Back returns from each list an entry opened.
 
 #include <QAction>
 #include <QDir>
@@ -8,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/list/list_kind.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/browse/navigation_controller.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/list/list_controller.h"
 #include "gui/support/window_fixture.h"
@@ -23,26 +27,30 @@ class RealReferencesTest : public QObject {
   void seeAlsoEntriesResolveOrSayWhy_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<double>("least");  // the share of entries that must resolve
-    QTest::newRow("INTERRUP") << "INTERRUP.LST" << 0.9;
-    QTest::newRow("PORTS") << "PORTS.LST" << 0.9;
-    QTest::newRow("MEMORY") << "MEMORY.LST" << 0.9;
-    QTest::newRow("CMOS") << "CMOS.LST" << 0.9;
-    QTest::newRow("FARCALL") << "FARCALL.LST" << 0.9;
-    QTest::newRow("MSR") << "MSR.LST" << 0.9;
-    QTest::newRow("I2C") << "I2C.LST" << 0.9;
+    QTest::addColumn<bool>("followAll");
+    for (bool all : {false, true}) {
+      const char* suffix = all ? " all" : "";
+      for (const char* name : {"INTERRUP", "PORTS", "MEMORY", "CMOS", "FARCALL", "MSR", "I2C"})
+        QTest::newRow(qPrintable(QString(name) + suffix)) << QString(name) + ".LST" << 0.9 << all;
+    }
   }
 
   void seeAlsoEntriesResolveOrSayWhy() {
     QFETCH(QString, name);
     QFETCH(double, least);
-    const QString source = QDir(QString(QORL_LISTS_DIR)).filePath(name);
-    if (!QFile::exists(source)) QSKIP(qPrintable(name + " not found in QORL_LISTS_DIR"));
+    QFETCH(bool, followAll);
+    const QDir lists(QString(QORL_LISTS_DIR));
+    if (!lists.exists(name)) QSKIP(qPrintable(name + " not found in QORL_LISTS_DIR"));
     QTemporaryDir folder;
     const QString copy = folder.filePath(name);
-    QVERIFY(QFile::copy(source, copy));
+    // With every reference followed, the other lists are there too.
+    for (const QString& file :
+         followAll ? lists.entryList({"*.LST"}, QDir::Files) : QStringList{name})
+      QVERIFY(QFile::copy(lists.filePath(file), folder.filePath(file)));
 
     test::ViewerFixture fixture;
     TFormMain& window = fixture.start();
+    window.browseState().options.followAllReferences = followAll;
     window.listController().openList(copy.toStdString());
     const BrowseState& state = window.browseState();
     QVERIFY(state.topicCount() > 1);
@@ -52,28 +60,44 @@ class RealReferencesTest : public QObject {
     const TopicNumber step = std::max<TopicNumber>(1, state.topicCount() / 150);
     int entries = 0;
     int resolved = 0;
-    for (TopicNumber n = 1; n < state.topicCount(); n += step) {
+    int otherLists = 0;
+    QString last;
+    const TopicNumber topics = state.topicCount();
+    // An entry that opened another list is left by Back, which returns to this list.
+    auto backHere = [&] {
+      if (state.listPath == copy.toStdString()) return true;
+      window.navigation().goBack();
+      return state.listPath == copy.toStdString();
+    };
+    for (TopicNumber n = 1; n < topics; n += step) {
+      QVERIFY(backHere());
       window.gridController().loadTopic(n);
       const int count = static_cast<int>(menu->actions().size());
       for (int i = 0; i < count; ++i) {
+        QVERIFY2(backHere(), qPrintable(last));
         window.gridController().loadTopic(n);
         const std::size_t before = fixture.messages.entries.size();
+        last = menu->actions().at(i)->text();
         menu->actions().at(i)->trigger();
         ++entries;
         if (fixture.messages.entries.size() == before) {
           ++resolved;
           QVERIFY(state.topics().isValid(state.currentTopic));
+          if (state.listPath != copy.toStdString()) ++otherLists;
           continue;
         }
         QCOMPARE(fixture.messages.entries.size(), before + 1);
         const auto& message = fixture.messages.entries.back();
         QCOMPARE(message.kind, std::string("information"));
-        QVERIFY2(message.text == "Unable to locate topic in current list" ||
-                     message.text == "Topic is not located in current list",
+        // Looked up in another list, the message names it after one of the two texts.
+        const std::string text = message.text.substr(0, message.text.find(" ("));
+        QVERIFY2(text == "Unable to locate topic in current list" ||
+                     text == "Topic is not located in current list",
                  message.text.c_str());
       }
     }
-    qInfo("%s: %d of %d See-also entries resolve", qPrintable(name), resolved, entries);
+    qInfo("%s%s: %d of %d See-also entries resolve, %d of them in another list", qPrintable(name),
+          followAll ? " (all references)" : "", resolved, entries, otherLists);
     QVERIFY(entries > 0);
     QVERIFY(resolved >= least * entries);
   }
