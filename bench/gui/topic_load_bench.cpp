@@ -10,22 +10,16 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "core/list/message_service.h"
 #include "gui/app/main_window.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/list/list_controller.h"
+#include "silent_messages.h"
 
 namespace {
 
-class SilentMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
+using qorl::bench::SilentMessages;
 
 // The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
 // there), and the number of its longest topic.

@@ -52,14 +52,21 @@ struct ListCase {
   int kind;
 };
 
-class RealListReferences : public ::testing::TestWithParam<ListCase> {};
+// The list of the case, scanned; skipped when the lists folder does not hold it.
+class RealListReferences : public ::testing::TestWithParam<ListCase> {
+ protected:
+  void SetUp() override {
+    path = std::string(QORL_LISTS_DIR) + "/" + GetParam().name;
+    if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
+    ASSERT_TRUE(ScanList(path, scanned));
+  }
+
+  std::string path;
+  ScannedList scanned;
+};
 
 TEST_P(RealListReferences, OfferedItemsResolveOrGiveAMessage) {
   const ListCase list = GetParam();
-  const std::string path = std::string(QORL_LISTS_DIR) + "/" + list.name;
-  if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
-  ScannedList scanned;
-  ASSERT_TRUE(ScanList(path, scanned));
   const TopicTable& table = scanned.table;
 
   // Every offered item of every topic. Many items name the same key and title text, whose
@@ -103,10 +110,6 @@ TEST_P(RealListReferences, OfferedItemsResolveOrGiveAMessage) {
 // scanned, never indexed, so the lists folder is only read.
 TEST_P(RealListReferences, TableAndOtherListReferencesResolve) {
   const ListCase list = GetParam();
-  const std::string path = std::string(QORL_LISTS_DIR) + "/" + list.name;
-  if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " is not there";
-  ScannedList scanned;
-  ASSERT_TRUE(ScanList(path, scanned));
   const TopicTable& table = scanned.table;
   test::RecordingMessages messages;
   NullBusyIndicator busy;
