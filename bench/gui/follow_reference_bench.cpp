@@ -8,25 +8,17 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "core/list/message_service.h"
 #include "gui/app/main_window.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/reference_controller.h"
 #include "gui/list/list_controller.h"
+#include "../silent_messages.h"
 
 namespace {
 
-class QuietMessages final : public qorl::MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return true; }
-};
-
 // A window over copies of INTERRUP.LST and PORTS.LST whose indexes are written already.
 struct TwoLists {
-  QuietMessages messages;
+  qorl::bench::SilentMessages messages;
   QTemporaryDir folder;
   std::unique_ptr<qorl::gui::TFormMain> window;
   std::string interrupts;

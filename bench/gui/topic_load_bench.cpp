@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "core/list/message_service.h"
 #include "gui/app/main_window.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topic_loader.h"

@@ -19,6 +19,7 @@
 #include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
 #include "gui/search/find_dialog.h"
+#include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
 
 using namespace qorl;
@@ -50,12 +51,6 @@ std::string PortsList() {
       .topic('P', "P0040", "PORT 0040 - TIMER")
       .topic('K', "P0060", "PORT 0060 - KEYBOARD DATA", "SeeAlso: INT 21/AH=4Ch")
       .str();
-}
-
-void WriteFile(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 }  // namespace
@@ -101,8 +96,8 @@ class NavigationTest : public QObject {
  private slots:
   void init() {
     lists_ = std::make_unique<QTemporaryDir>();
-    WriteFile(path("INTERRUP.LST"), InterruptList());
-    WriteFile(path("ports.lst"), PortsList());  // names are matched in any case
+    QVERIFY(test::WriteBytes(path("INTERRUP.LST"), InterruptList()));
+    QVERIFY(test::WriteBytes(path("ports.lst"), PortsList()));  // names are matched in any case
     fixture_ = std::make_unique<test::ViewerFixture>();
     fixture_->start();
     window().resize(900, 700);

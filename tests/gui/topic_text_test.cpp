@@ -23,6 +23,7 @@
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/settings/config_dialog.h"
+#include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
 #include "gui/window/status_bar.h"
 
@@ -49,12 +50,6 @@ std::string InterruptList() {
       .str();
 }
 
-void WriteFile(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
 }  // namespace
 
 class TopicTextTest : public QObject {
@@ -76,7 +71,7 @@ class TopicTextTest : public QObject {
 
   void open(const QString& name, const std::string& bytes) {
     const QString path = lists_->filePath(name);
-    WriteFile(path, bytes);
+    QVERIFY(test::WriteBytes(path, bytes));
     window().listController().openList(path.toStdString());
   }
   void load(TopicNumber n) { window().gridController().loadTopic(n); }

@@ -105,6 +105,34 @@ void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t rest
   }
 }
 
+// The running-text references of one line that starts at lineStart.
+void MarkTextReferences(std::string_view line, std::int64_t lineStart, int listKind,
+                        bool topicFormatting, std::vector<FormatSpan>& spans) {
+  for (const TextRange& r : FindTextReferences(line, listKind))
+    spans.push_back(
+        FollowedLink(lineStart + static_cast<std::int64_t>(r.start), r.length, topicFormatting));
+}
+
+// Topics without a title get no marks but, when every reference is followed, the links of their
+// running text (TABLES.LST, a cross-reference index, is all such topics).
+FormattedTopic UntitledTopic(std::string_view displayText, int listKind,
+                             const FormatSettings& settings, std::int64_t w) {
+  FormattedTopic result;
+  if (!settings.followAllReferences) return result;
+  std::int64_t lineStart = 0;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t end = displayText.find('\n', from);
+    const std::string_view line = displayText.substr(
+        from, end == std::string_view::npos ? std::string_view::npos : end - from);
+    MarkTextReferences(line, lineStart, listKind, settings.topicFormatting, result.spans);
+    if (end == std::string_view::npos) break;
+    lineStart += static_cast<std::int64_t>(line.size()) + w;
+    from = end + 1;
+  }
+  return result;
+}
+
 // Cuts every range to the text's positions [0, total) and drops ranges left empty.
 void ClampSpans(std::vector<FormatSpan>& spans, std::int64_t total) {
   std::erase_if(spans, [total](FormatSpan& span) {
@@ -123,7 +151,8 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
                            bool parseTopics, const FormatSettings& settings, int lineBreakWidth) {
   FormattedTopic result;
   // Topics without a title (list info, '!' topics, the whole-file topic) are shown as they are.
-  if (title.empty()) return result;
+  if (title.empty())
+    return UntitledTopic(displayText, listKind, settings, std::max(1, lineBreakWidth));
 
   const bool formatting = settings.topicFormatting && parseTopics;
   const bool labels = formatting && listKind != 8 && listKind != 10 && listKind != 11;
@@ -158,11 +187,8 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
       const bool hasLabel =
           colon != std::string_view::npos && !HasBlankOrTab(line.substr(0, colon));
       const bool seeAlsoLine = hasLabel && EqualsFolded(line.substr(0, colon), kSeeAlsoLabel);
-      if (follow && !seeAlsoLine) {
-        for (const TextRange& r : FindTextReferences(line, listKind))
-          result.spans.push_back(FollowedLink(lineStartPos + static_cast<std::int64_t>(r.start),
-                                              r.length, settings.topicFormatting));
-      }
+      if (follow && !seeAlsoLine)
+        MarkTextReferences(line, lineStartPos, listKind, settings.topicFormatting, result.spans);
       if (!hasLabel) continue;
       if (labels && line[0] != '!') {
         FormatSpan span;

@@ -53,7 +53,8 @@ struct FormatSettings {
 // (IsFollowedReference: table references, references of another list kind) and the references
 // of the running text (FindTextReferences; not in see-also lines, whose items are the links)
 // become links too, teal and underlined when formatting; such see-also items also get menu
-// entries. Offered items keep their look and entries.
+// entries. Offered items keep their look and entries. A topic without a title gets only the
+// links of its running text (TABLES.LST's index of tables is all such topics).
 FormattedTopic FormatTopic(std::string_view displayText, std::string_view title, int listKind,
                            bool parseTopics, const FormatSettings& settings,
                            int lineBreakWidth = 1);

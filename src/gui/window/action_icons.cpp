@@ -31,6 +31,17 @@ void Arrow(QPainter& p, bool up) {
   p.drawPath(path);
 }
 
+// An arrow pointing left (back) or right (forward).
+void SideArrow(QPainter& p, bool left) {
+  QPainterPath path;
+  path.moveTo(left ? 2 : 14, 8);
+  path.lineTo(left ? 9 : 7, 2);
+  path.lineTo(left ? 9 : 7, 14);
+  path.closeSubpath();
+  p.setBrush(QColor(0, 128, 128));
+  p.drawPath(path);
+}
+
 void Lens(QPainter& p) {
   p.setBrush(QColor(200, 230, 255));
   p.drawEllipse(2, 2, 8, 8);
@@ -104,26 +115,12 @@ QIcon ActionIcon(int index) {
     case 10:  // next
       Arrow(p, false);
       break;
-    case 12: {  // back: arrow to the left
-      QPainterPath path;
-      path.moveTo(2, 8);
-      path.lineTo(9, 2);
-      path.lineTo(9, 14);
-      path.closeSubpath();
-      p.setBrush(QColor(0, 128, 128));
-      p.drawPath(path);
+    case 12:  // back
+      SideArrow(p, true);
       break;
-    }
-    case 13: {  // forward: arrow to the right
-      QPainterPath path;
-      path.moveTo(14, 8);
-      path.lineTo(7, 2);
-      path.lineTo(7, 14);
-      path.closeSubpath();
-      p.setBrush(QColor(0, 128, 128));
-      p.drawPath(path);
+    case 13:  // forward
+      SideArrow(p, false);
       break;
-    }
     case 14:  // search all topics: the lens over a stack of pages
       p.setBrush(Qt::white);
       p.drawRect(5, 0, 10, 11);

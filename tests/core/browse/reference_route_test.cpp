@@ -114,6 +114,14 @@ TEST(FormatTopicFollowingAll, NewLinksTealUnderlinedAndInTheMenu) {
     }
   }
   EXPECT_EQ(links, (std::vector<std::string>{"#01378", "AH=4Bh", "#01378", "PORT 0060h"}));
+
+  // Untitled topics stay unmarked but for the links of their text.
+  const FormattedTopic untitled =
+      FormatTopic("Buses\n\tEISA (see INT 15/AX=D800h)", "", 10, true, settings);
+  ASSERT_EQ(untitled.spans.size(), 1u);
+  EXPECT_EQ(untitled.spans[0].start, 17);
+  EXPECT_TRUE(untitled.seeAlsoEntries.empty());
+  EXPECT_TRUE(FormatTopic("(see #01378)", "", 10, true, FormatSettings{}).spans.empty());
 }
 
 }  // namespace

@@ -2,6 +2,13 @@
 
 namespace qorl::test {
 
+bool WriteBytes(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+             static_cast<qint64>(bytes.size());
+}
+
 QString WriteList(const QString& dir, const QString& name, const std::vector<SampleTopic>& topics,
                   const std::string& preface) {
   std::string bytes = preface;
@@ -11,8 +18,7 @@ QString WriteList(const QString& dir, const QString& name, const std::vector<Sam
     bytes += t.body + "\r\n";
   }
   const QString path = QDir(dir).filePath(name);
-  QFile file(path);
-  if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  WriteBytes(path, bytes);
   return path;
 }
 

@@ -24,6 +24,9 @@ inline std::string SeparatorLine(char c, const std::string& id) {
   return line;
 }
 
+// Writes bytes to the file at path, replacing it; false when that fails.
+bool WriteBytes(const QString& path, const std::string& bytes);
+
 // Writes the topics (after the preface text) to dir/name and returns the file's path.
 QString WriteList(const QString& dir, const QString& name, const std::vector<SampleTopic>& topics,
                   const std::string& preface = "Preface text of the list\r\n");
