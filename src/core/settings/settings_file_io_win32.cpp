@@ -1,25 +1,15 @@
 #include "core/settings/settings_file_io.h"
 
-#include <windows.h>
-
 #include <filesystem>
 #include <system_error>
 
 #include "core/list/file_path.h"
+#include "core/list/file_replacement.h"
 
 namespace qorl {
 
-namespace {
-
-std::string LastErrorText() {
-  return "system error " + std::to_string(GetLastError());
-}
-
-}  // namespace
-
 bool WriteSettingsFile(const std::string& path, std::string_view bytes, std::string& reason) {
-  const std::wstring target = WideFromUtf8(path);
-  const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+  const std::filesystem::path folder = FilePath(path).parent_path();
   std::error_code ec;
   if (!folder.empty()) {
     std::filesystem::create_directories(folder, ec);
@@ -28,30 +18,11 @@ bool WriteSettingsFile(const std::string& path, std::string_view bytes, std::str
       return false;
     }
   }
-  const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
-  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    reason = LastErrorText();
-    return false;
-  }
-  bool ok = true;
-  while (ok && !bytes.empty()) {
-    const DWORD chunk = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
-    DWORD written = 0;
-    ok = WriteFile(file, bytes.data(), chunk, &written, nullptr) != 0;
-    if (ok) bytes.remove_prefix(written);
-  }
-  ok = ok && FlushFileBuffers(file) != 0;
-  if (!ok) reason = LastErrorText();
-  CloseHandle(file);
-  if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ok = false;
-    reason = LastErrorText();
-  }
-  if (!ok) DeleteFileW(temporary.c_str());
-  return ok;
+  // The same replacement as the index files: flushed, renamed over, and temporaries a killed
+  // writer left are removed.
+  FileReplacement replacement(path, kSettingsTemporary);
+  return replacement.begin(reason) && replacement.write(bytes, reason) &&
+         replacement.commit(reason);
 }
 
 }  // namespace qorl

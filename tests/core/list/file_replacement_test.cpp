@@ -1,11 +1,14 @@
 #include "core/list/file_replacement.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 #include "core/list/index_file.h"
 #include "core/settings/settings_file_io.h"
@@ -31,14 +34,24 @@ TEST(FileReplacement, NextWriteRemovesAbandonedTemporariesOnly) {
   for (const auto& name : kept) dir.write(name, "other");
   const std::string held = dir.file("LIST.qorlv.tmp-held");
   dir.write("LIST.qorlv.tmp-held", "being written");
+#ifdef _WIN32
+  // A file open without delete sharing cannot be removed: a live writer holds it.
+  std::ifstream holder(held, std::ios::binary);
+  ASSERT_TRUE(holder);
+#else
   const int fd = ::open(held.c_str(), O_RDONLY);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+#endif
 
   ASSERT_TRUE(WriteIndex(test::WorkedExampleTable(), dir.file("LIST.qorlv"), FileStamp{}));
   std::string reason;
   ASSERT_TRUE(WriteSettingsFile(dir.file("Qorl Viewer.reg"), "settings", reason)) << reason;
+#ifdef _WIN32
+  holder.close();
+#else
   ::close(fd);
+#endif
 
   for (const auto& name : abandoned) EXPECT_FALSE(fs::exists(dir.file(name))) << name;
   for (const auto& name : kept) EXPECT_TRUE(fs::exists(dir.file(name))) << name;
