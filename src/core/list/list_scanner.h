@@ -19,6 +19,7 @@ struct ScanOptions {
   bool parseTopics = true;    // split into topics at separator lines; else one whole-file topic
   std::int64_t fileSize = 0;  // from the list's directory entry; sets the progress unit
   std::string listFileName;   // file name without directory, names the whole-file topic
+  std::size_t readSize = 0;   // bytes asked of the stream per read; 0 for the usual 256 KiB
 };
 
 enum class ScanStatus {

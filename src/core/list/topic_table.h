@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/list/table_memory.h"
+
 namespace qorl {
 
 // Topic numbers are 32-bit everywhere, so lists of more than 65,536 topics open whole.
@@ -57,11 +59,14 @@ class TopicTable {
                                            nameStarts_[entry + 1] - nameStarts_[entry]);
   }
 
-  std::vector<TopicRecord> records_;
+  template <typename T>
+  using Store = std::vector<T, TableAllocator<T>>;
+
+  Store<TopicRecord> records_;
   // Identifiers and titles back to back in one store: entry 2n is topic n's identifier,
   // entry 2n + 1 its title; nameStarts_ holds each entry's start plus one final end position.
-  std::string names_;
-  std::vector<std::uint32_t> nameStarts_{0};
+  std::basic_string<char, std::char_traits<char>, TableAllocator<char>> names_;
+  Store<std::uint32_t> nameStarts_{0};
   CategorySet categories_;
 };
 

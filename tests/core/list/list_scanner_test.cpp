@@ -1,12 +1,15 @@
 #include "core/list/list_scanner.h"
 
+#include "core/list/line_reader.h"
 #include "core/list/progress_math.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 #include <sstream>
+#include <vector>
 
 #include "core/support/list_builder.h"
 #include "core/support/recording_busy.h"
@@ -14,6 +17,7 @@
 namespace qorl {
 namespace {
 
+using namespace std::string_literals;
 using test::Line;
 using test::ListBuilder;
 using test::Separator;
@@ -316,6 +320,104 @@ TEST(ListScanner, MoreThan65536Topics) {
   const Scanned s = Scan(bytes);
   ASSERT_EQ(s.table.count(), 75'000);
   ExpectTopic(s.table, 70'000, "70000", 'T', 70'000 * 53 + 50, 3, "t");
+}
+
+// The plain reading of the rules: every line in turn through LineReader. The scanner passes over
+// most lines unseen, so it must give the same table and progress on any bytes.
+Scanned ReadLineByLine(const std::string& bytes, std::int64_t size, std::vector<int>& progress) {
+  Scanned result{ScanStatus::Ok, {}};
+  TopicTable& table = result.table;
+  std::istringstream in(bytes);
+  LineReader reader(in, 64);
+  const std::int64_t unit = std::max<std::int64_t>(RoundHalfEven(size, 100), 1);
+  std::int64_t counted = 0, start = 0, nextAt = unit;
+  int percent = 0;
+  bool started = false, titlePending = false;
+  std::string identifier, title;
+  unsigned char category = 0;
+  std::string_view line;
+  int endBytes = 0;
+  while (reader.next(line, endBytes)) {
+    counted += reader.lineLength() + endBytes;
+    if (counted >= nextAt) {
+      nextAt = (++percent + 1) * unit;
+      progress.push_back(std::min(percent, 100));
+    }
+    if (IsSeparatorLine(line)) {
+      if (!started) identifier = "[List Info]", category = '!', started = true;
+      const std::int64_t lineStart = counted - reader.lineLength() - endBytes;
+      if (lineStart - start > 2) {
+        table.append(identifier, category, std::int32_t(start), std::int32_t(lineStart - start),
+                     title);
+      }
+      category = static_cast<unsigned char>(line[8]);
+      identifier = SeparatorIdentifier(line);
+      start = counted;
+      title.clear();
+      titlePending = category != '!';
+    } else if (titlePending) {
+      title.assign(line);
+      std::replace(title.begin(), title.end(), '\t', ' ');
+      titlePending = false;
+    }
+  }
+  if (!started) {
+    table.append("TEST.LST", '-', 0, std::int32_t(std::max<std::int64_t>(size - 2, 0)), "");
+  } else {
+    table.append(identifier, category, std::int32_t(start), std::int32_t(counted - start), title);
+  }
+  return result;
+}
+
+TEST(ListScanner, AgreesWithLineByLineReadingOnRandomBytes) {
+  // Pieces that make separator lines, near misses, titles, all kinds of line ends and Ctrl-Z,
+  // joined at random and read in chunks that split them anywhere.
+  const std::vector<std::string> pieces = {"--------",
+                                           "D-",
+                                           "!-",
+                                           "-",
+                                           "--",
+                                           "ABC",
+                                           "\t",
+                                           " ",
+                                           "x",
+                                           "\r",
+                                           "\n",
+                                           "\r\n",
+                                           "\x1A",
+                                           std::string(30, '-'),
+                                           std::string(60, '-'),
+                                           std::string(90, 'y'),
+                                           "21--AH=4Ch-",
+                                           "\0"s};
+  std::mt19937 random(1234);
+  for (int round = 0; round < 400; ++round) {
+    std::string bytes;
+    const int count = std::uniform_int_distribution<int>(0, 120)(random);
+    for (int i = 0; i < count; ++i) {
+      std::string piece = pieces[random() % pieces.size()];
+      if (piece == "\x1A" && random() % 4 != 0) piece = "\r\n";  // keep most texts going
+      bytes += piece;
+    }
+    const std::int64_t size = static_cast<std::int64_t>(bytes.size()) + round % 3;
+    std::vector<int> expectedProgress;
+    const Scanned expected = ReadLineByLine(bytes, size, expectedProgress);
+    for (const std::size_t readSize : {1, 7, 64, 100}) {
+      SCOPED_TRACE("round " + std::to_string(round) + ", reads of " + std::to_string(readSize));
+      std::istringstream in(bytes);
+      test::RecordingBusy busy;
+      TopicTable table;
+      ASSERT_EQ(ScanTopics(in, {true, size, "TEST.LST", readSize}, table, busy), ScanStatus::Ok);
+      EXPECT_EQ(busy.progress, expectedProgress);
+      ASSERT_EQ(table.count(), expected.table.count());
+      EXPECT_EQ(table.nameBytes(), expected.table.nameBytes());
+      for (TopicNumber n = 0; n < table.count(); ++n) {
+        EXPECT_EQ(table.record(n).category, expected.table.record(n).category);
+        EXPECT_EQ(table.record(n).offset, expected.table.record(n).offset);
+        EXPECT_EQ(table.record(n).length, expected.table.record(n).length);
+      }
+    }
+  }
 }
 
 }  // namespace
