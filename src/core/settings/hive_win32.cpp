@@ -41,9 +41,9 @@ class RegistryKey final : public HiveKey {
     value.type = static_cast<HiveValueType>(type);
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
       const auto* text = reinterpret_cast<const wchar_t*>(buffer.data());
-      std::size_t length = 0;
-      const std::size_t units = buffer.size() / sizeof(wchar_t);
-      while (length < units && text[length] != L'\0') ++length;  // up to the first zero
+      // Without its terminating zero; a zero inside is part of the text, as setValue wrote it.
+      std::size_t length = buffer.size() / sizeof(wchar_t);
+      if (length > 0 && text[length - 1] == L'\0') --length;
       value.data = Utf8FromWide(std::wstring_view(text, length));
     } else {
       value.data.assign(reinterpret_cast<const char*>(buffer.data()), buffer.size());

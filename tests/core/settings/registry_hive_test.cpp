@@ -73,6 +73,10 @@ TEST(RegistryHive, StoresTypedValuesAndClearsOnlyItsOwnVersion) {
   EXPECT_EQ(Get(*hive, config, "AskExit"), HiveValue::dword(1));
   EXPECT_EQ(Get(*hive, config, "DefStartupDir"), HiveValue::string(saved.DefStartupDir));
   EXPECT_EQ(Get(*hive, layout, "TopicsHeightPerc")->type, HiveValueType::Binary);
+  // A text holding a zero comes back whole.
+  const std::string withZero("find\0me", 7);
+  Put(*hive, layout, "Text", HiveValue::string(withZero));
+  EXPECT_EQ(Get(*hive, layout, "Text"), HiveValue::string(withZero));
 
   // An expandable string is read as a string, without expansion; a wrong type is reported.
   Put(*hive, config, "DefStartupList", HiveValue::expandString("%TEMP%\\A.LST"));
