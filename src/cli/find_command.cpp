@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/search_arguments.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/browse/category_view.h"
@@ -28,38 +29,29 @@ bool CategoryByte(const std::string& word, unsigned char& category) {
 }  // namespace
 
 int RunFind(const Arguments& args) {
-  TitleSearchOptions options;
+  SearchArguments words;
   bool inCategory = false;
   unsigned char category = 0;
-  std::vector<std::string> positional;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (optionsEnded || word.size() < 2 || word.compare(0, 2, "--") != 0) {
-      positional.push_back(word);
-    } else if (word == "--") {
-      optionsEnded = true;
-    } else if (word == "--case") {
-      options.caseSensitive = true;
-    } else if (word == "--words") {
-      options.wholeWords = true;
-    } else if (word == "--category") {
-      if (++i == args.size()) return UsageError("--category needs a category character");
-      if (!CategoryByte(args[i], category)) {
-        return UsageError("the category \"" + args[i] + "\" is not one character");
-      }
-      inCategory = true;
-    } else {
-      return UsageError("unknown option \"" + word + "\" for find");
+  auto own = [&](const Arguments& all, std::size_t& i) {
+    if (all[i] != "--category") return UsageError("unknown option \"" + all[i] + "\" for find");
+    if (++i == all.size()) return UsageError("--category needs a category character");
+    if (!CategoryByte(all[i], category)) {
+      return UsageError("the category \"" + all[i] + "\" is not one character");
     }
+    inCategory = true;
+    return kExitOk;
+  };
+  if (const int status = ParseSearchArguments(args, "find", own, words); status != kExitOk) {
+    return status;
   }
-  if (positional.size() != 2) return UsageError("find needs a list file and a search text");
-  const std::string& text = positional[1];
-  if (text.empty()) return UsageError("find needs a search text that is not empty");
+  TitleSearchOptions options;
+  options.caseSensitive = words.caseSensitive;
+  options.wholeWords = words.wholeWords;
+  const std::string& text = words.text;
 
   TerminalMessages messages;
   ListSession session;
-  if (!OpenForCommand(session, positional[0], IndexPolicy{}, messages)) return kExitFailure;
+  if (!OpenForCommand(session, words.list, IndexPolicy{}, messages)) return kExitFailure;
   const TopicTable& table = session.topics();
 
   // The search runs on the list's bytes; a text that code page 437 cannot hold matches nothing.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/search_arguments.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/app/list_menu.h"
@@ -56,34 +57,26 @@ bool GrepList(const GrepTarget& target, const FullTextQuery& query, TerminalMess
 }  // namespace
 
 int RunGrep(const Arguments& args) {
-  FullTextQuery query;
+  SearchArguments words;
   bool allLists = false;
-  std::vector<std::string> positional;
-  bool optionsEnded = false;
-  for (const std::string& word : args) {
-    if (optionsEnded || word.size() < 2 || word.compare(0, 2, "--") != 0) {
-      positional.push_back(word);
-    } else if (word == "--") {
-      optionsEnded = true;
-    } else if (word == "--case") {
-      query.caseSensitive = true;
-    } else if (word == "--words") {
-      query.wholeWords = true;
-    } else if (word == "--all-lists") {
-      allLists = true;
-    } else {
-      return UsageError("unknown option \"" + word + "\" for grep");
-    }
+  auto own = [&allLists](const Arguments& all, std::size_t& i) {
+    if (all[i] != "--all-lists") return UsageError("unknown option \"" + all[i] + "\" for grep");
+    allLists = true;
+    return kExitOk;
+  };
+  if (const int status = ParseSearchArguments(args, "grep", own, words); status != kExitOk) {
+    return status;
   }
-  if (positional.size() != 2) return UsageError("grep needs a list file and a search text");
-  const std::string& text = positional[1];
-  if (text.empty()) return UsageError("grep needs a search text that is not empty");
+  FullTextQuery query;
+  query.caseSensitive = words.caseSensitive;
+  query.wholeWords = words.wholeWords;
+  const std::string& text = words.text;
 
   TerminalMessages messages;
   int hits = 0;
   // The search runs on the list's bytes; a text that code page 437 cannot hold matches nothing.
   if (EncodeCp437FromUtf8(text, query.pattern)) {
-    for (const GrepTarget& target : GrepTargets(positional[0], allLists)) {
+    for (const GrepTarget& target : GrepTargets(words.list, allLists)) {
       if (!GrepList(target, query, messages, hits)) return kExitFailure;
     }
   }
