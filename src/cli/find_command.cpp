@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "cli/search_arguments.h"
+#include "cli/command_line.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/browse/category_view.h"
@@ -33,7 +33,7 @@ int RunFind(const Arguments& args) {
   bool inCategory = false;
   unsigned char category = 0;
   auto own = [&](const Arguments& all, std::size_t& i) {
-    if (all[i] != "--category") return UsageError("unknown option \"" + all[i] + "\" for find");
+    if (all[i] != "--category") return kUnknownOption;
     if (++i == all.size()) return UsageError("--category needs a category character");
     if (!CategoryByte(all[i], category)) {
       return UsageError("the category \"" + all[i] + "\" is not one character");

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "cli/search_arguments.h"
+#include "cli/command_line.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/app/list_menu.h"
@@ -60,7 +60,7 @@ int RunGrep(const Arguments& args) {
   SearchArguments words;
   bool allLists = false;
   auto own = [&allLists](const Arguments& all, std::size_t& i) {
-    if (all[i] != "--all-lists") return UsageError("unknown option \"" + all[i] + "\" for grep");
+    if (all[i] != "--all-lists") return kUnknownOption;
     allLists = true;
     return kExitOk;
   };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/command_line.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/browse/codepage437.h"
@@ -29,20 +30,15 @@ bool IsRelativeInterruptReference(std::string_view reference) {
 
 int RunRef(const Arguments& args) {
   std::optional<std::string> from;
+  auto option = [&from](const Arguments& all, std::size_t& i) {
+    if (all[i] != "--from") return kUnknownOption;
+    if (++i == all.size()) return UsageError("--from needs a topic identifier");
+    from = all[i];
+    return kExitOk;
+  };
   std::vector<std::string> positional;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (optionsEnded || word.size() < 2 || word.compare(0, 2, "--") != 0) {
-      positional.push_back(word);
-    } else if (word == "--") {
-      optionsEnded = true;
-    } else if (word == "--from") {
-      if (++i == args.size()) return UsageError("--from needs a topic identifier");
-      from = args[i];
-    } else {
-      return UsageError("unknown option \"" + word + "\" for ref");
-    }
+  if (const int status = SplitArguments(args, "ref", option, positional); status != kExitOk) {
+    return status;
   }
   if (positional.size() != 2) return UsageError("ref needs a list file and a reference");
 
@@ -67,8 +63,8 @@ int RunRef(const Arguments& args) {
   OpenOptions options;
   // A reference of the list's own grammar names a topic by its identifier: reading the index
   // ends there. Table references and references into other lists need the whole table.
-  if (encoded && ResolveReference(reference, ListKindOf(listPath), current).status ==
-                     ReferenceStatus::Key) {
+  if (encoded &&
+      ResolveReference(reference, ListKindOf(listPath), current).status == ReferenceStatus::Key) {
     options.stopReading = ReferenceFoundAt(reference, ListKindOf(listPath), current);
   }
   ListShelf shelf(options, busy, messages);

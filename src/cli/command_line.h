@@ -1,0 +1,38 @@
+#pragma once
+// Reading a subcommand's words: positional words and options ("--" ends the options), and the
+// common line of the search commands (find, grep): LIST TEXT with --case and --words.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+
+namespace qorl::cli {
+
+// What an OptionReader returns for an option that is not the command's.
+inline constexpr int kUnknownOption = -1;
+
+// Takes the option at args[i] (it may step i over a value): kExitOk when taken, kExitUsage
+// (after UsageError) when its value is wrong, kUnknownOption when it is none of the command's.
+using OptionReader = std::function<int(const Arguments& args, std::size_t& i)>;
+
+// Every word that is not an option goes to positional, in order; kExitOk, or kExitUsage after
+// a message naming the command.
+int SplitArguments(const Arguments& args, const std::string& command, const OptionReader& option,
+                   std::vector<std::string>& positional);
+
+struct SearchArguments {
+  std::string list;
+  std::string text;  // never empty
+  bool caseSensitive = false;
+  bool wholeWords = false;
+};
+
+// Fills out from args, passing options other than --case and --words to own; kExitOk, or
+// kExitUsage after a message naming the command.
+int ParseSearchArguments(const Arguments& args, const std::string& command, const OptionReader& own,
+                         SearchArguments& out);
+
+}  // namespace qorl::cli
