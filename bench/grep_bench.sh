@@ -28,7 +28,8 @@ run_us() {  # prints the wall time of one run of the command in microseconds
   echo $(((end - start) / 1000))
 }
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+# shellcheck source=bench/median.sh
+source "$root/bench/median.sh"
 
 run_us "$qorl" grep INTERRUP.LST "$text" >/dev/null  # warms the caches
 run_us grep -ci "$text" INTERRUP.LST >/dev/null

@@ -52,7 +52,8 @@ PY
   tail -n 1 "$work/usage" | awk '{printf "%d %d %d\n", ($1 + $2) * 1000, $3 * 1000, $4}'
 }
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+# shellcheck source=bench/median.sh
+source "$root/bench/median.sh"
 
 # Runs a measure RUNS times (before each, the command in $prepare) and prints the medians.
 report() {

@@ -45,7 +45,8 @@ floor_ms() {  # the same for the bare main window
   echo $(((end - start) / 1000000))
 }
 
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+# shellcheck source=bench/median.sh
+source "$root/bench/median.sh"
 
 run_ms "$work/with" >/dev/null  # writes the index; warms the caches
 run_ms "$work/without" >/dev/null
