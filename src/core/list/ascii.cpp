@@ -1,5 +1,7 @@
 #include "core/list/ascii.h"
 
+#include <cstring>
+
 namespace qorl {
 
 std::string AsciiUpper(std::string_view text) {
@@ -17,10 +19,16 @@ std::string_view TrimControls(std::string_view text) {
 
 std::string ReplaceChar(std::string_view text, char ch) {
   std::string out(text);
-  for (char& c : out) {
-    if (c == ch) c = ' ';
-  }
+  BlankEach(out, ch);
   return out;
+}
+
+void BlankEach(std::string& text, char ch) {
+  char* const end = text.data() + text.size();
+  for (char* p = text.data(); (p = static_cast<char*>(std::memchr(p, ch, end - p))) != nullptr;
+       ++p) {
+    *p = ' ';
+  }
 }
 
 }  // namespace qorl

@@ -35,5 +35,7 @@ std::string_view TrimControls(std::string_view text);
 
 // A copy of text with every occurrence of ch replaced by a blank.
 std::string ReplaceChar(std::string_view text, char ch);
+// The same in place; the byte is looked for with memchr, fast where it is rare.
+void BlankEach(std::string& text, char ch);
 
 }  // namespace qorl

@@ -11,11 +11,7 @@
 namespace qorl {
 namespace {
 
-constexpr std::size_t kDashes = 8;
-
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
+constexpr std::size_t kDashes = kSeparatorDashes;
 
 bool DashesAt(const char* p) {
   return std::memcmp(p, "--------", kDashes) == 0;

@@ -5,6 +5,13 @@
 
 namespace qorl {
 
+// A separator line starts with this many '-'.
+inline constexpr int kSeparatorDashes = 8;
+
+constexpr bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
 // The first CR or LF in [begin, end), or end when there is none.
 const char* FindLineEnd(const char* begin, const char* end);
 

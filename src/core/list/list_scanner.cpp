@@ -15,15 +15,6 @@ namespace {
 constexpr std::size_t kMinSeparator = 36;
 constexpr std::size_t kMaxSeparator = 74;
 
-// Makes every `from` in text a blank; such bytes are rare, so memchr finds them.
-void ReplaceEach(std::string& text, char from) {
-  char* const end = text.data() + text.size();
-  for (char* p = text.data(); (p = static_cast<char*>(std::memchr(p, from, end - p))) != nullptr;
-       ++p) {
-    *p = ' ';
-  }
-}
-
 // Identifier into a reused buffer, so that scanning does not allocate per separator line. A '-'
 // becomes a blank, so the trim passes over both.
 void AssignIdentifier(std::string& out, std::string_view line) {
@@ -36,7 +27,7 @@ void AssignIdentifier(std::string& out, std::string_view line) {
   while (!id.empty() && isBlank(id.back())) id.remove_suffix(1);
   while (!id.empty() && isBlank(id.front())) id.remove_prefix(1);
   out.assign(id);
-  ReplaceEach(out, '-');
+  BlankEach(out, '-');
 }
 
 void AddWholeFileTopic(TopicTable& table, const ScanOptions& options) {
@@ -129,7 +120,7 @@ class SeparatorScan {
       if (!window_.fill(from - 1, from + kDashes)) return -1;
       const std::int64_t end = std::min(window_.end(), SaturatingAdd(last, kDashes));
       if (end - from < kDashes) break;  // the text has ended
-      const bool lineStart = from == 0 || IsLineEndByte(*window_.at(from - 1));
+      const bool lineStart = from == 0 || IsLineEnd(*window_.at(from - 1));
       const char* hit = FindSeparatorStart(window_.at(from), window_.at(end), lineStart);
       if (hit != nullptr) {
         searchedTo_ = window_.begin() + (hit - window_.at(window_.begin()));
@@ -175,7 +166,7 @@ class SeparatorScan {
       startTopic(lineStart, counted, line);
     } else if (titlePending_) {
       title_.assign(line);
-      ReplaceEach(title_, '\t');
+      BlankEach(title_, '\t');
       titlePending_ = false;
     }
     return counted;
@@ -193,7 +184,7 @@ class SeparatorScan {
     }
     // Beyond the text: only an unended last line counts two bytes past it.
     const std::int64_t textEnd = window_.end();
-    if (next < textEnd && !IsLineEndByte(window_.lastByte()) && at < textEnd + 2) {
+    if (next < textEnd && !IsLineEnd(window_.lastByte()) && at < textEnd + 2) {
       raiseProgress(textEnd + 2);
       return textEnd + 2;
     }
@@ -232,7 +223,7 @@ class SeparatorScan {
 
   ScanStatus finish() {
     const std::int64_t textEnd = window_.end();
-    const bool unended = textEnd > 0 && !IsLineEndByte(window_.lastByte());
+    const bool unended = textEnd > 0 && !IsLineEnd(window_.lastByte());
     const std::int64_t counted = textEnd + (unended ? 2 : 0);
     if (counted > kMaxListSize + 2) return ScanStatus::TooLarge;
     if (!started_) {
@@ -247,12 +238,11 @@ class SeparatorScan {
     return ScanStatus::Ok;
   }
 
-  static bool IsLineEndByte(char c) { return c == '\r' || c == '\n'; }
   static std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
     return a > kNowhere - b ? kNowhere : a + b;
   }
 
-  static constexpr std::int64_t kDashes = 8;
+  static constexpr std::int64_t kDashes = kSeparatorDashes;
 
   StreamWindow window_;
   TopicTable& table_;
