@@ -1,9 +1,9 @@
 #pragma once
 // Replacing a file in one step: the new bytes go to a temporary file beside it, which is flushed
-// to disk and then renamed over the file. A temporary is named after its file: the file's name,
-// a marker and a random suffix. While it is written its writer holds a lock on it; one that
-// nobody holds was left by a writer that was killed, and is removed when the same file is next
-// replaced.
+// to disk and then renamed over the file. A temporary is named after its file (see
+// temporary_name.h). While it is written its writer holds a lock on it; one of our temporaries
+// that nobody holds was left by a writer that was killed, and is removed when the same file is
+// next replaced. Files whose names do not prove them ours are never touched.
 
 #include <cstdint>
 #include <string>
@@ -11,20 +11,10 @@
 
 namespace qorl {
 
-// How the temporaries of one kind of file are named: file name + marker + a suffix of
-// suffixLength characters (0-9, a-z, and A-Z when mixedCase). Shorter suffixes, down to
-// shortestSuffix, are recognised too (earlier versions wrote them).
+// How the temporaries of one kind of file are created.
 struct TemporaryNaming {
-  std::string_view marker;
-  std::size_t suffixLength = 0;
-  std::size_t shortestSuffix = 0;
-  bool mixedCase = false;
   bool privateFile = false;  // created for the owner only (else as the umask allows)
 };
-
-// True when name (without folder) is a temporary of the file named fileName.
-bool IsTemporaryName(std::string_view name, std::string_view fileName,
-                     const TemporaryNaming& naming);
 
 class FileReplacement {
  public:
@@ -60,13 +50,11 @@ class FileReplacement {
 // Removes the file at path when no writer holds it (its writer is gone); true when removed.
 bool RemoveIfAbandoned(const std::string& path);
 
-// Removes the temporaries of target that no writer holds; returns how many went.
-int RemoveAbandonedTemporaries(const std::string& target, const TemporaryNaming& naming);
+// Removes our temporaries of target that no writer holds; returns how many went.
+int RemoveAbandonedTemporaries(const std::string& target);
 
-// The settings file's temporaries: "Qorl Viewer.reg.XXXXXX"; the index's: "NAME.qorlv.tmp-xxxx".
-// "bad" followed by digits is the settings file's own moved-aside copy (".bad", ".bad2", ...),
-// never a temporary.
-inline constexpr TemporaryNaming kSettingsTemporary{".", 6, 6, true, true};
-inline constexpr TemporaryNaming kIndexTemporary{".tmp-", 13, 1, false, false};
+// The settings file's temporaries are the user's own; the index's are shared like the index.
+inline constexpr TemporaryNaming kSettingsTemporary{true};
+inline constexpr TemporaryNaming kIndexTemporary{false};
 
 }  // namespace qorl

@@ -11,6 +11,7 @@
 #endif
 
 #include "core/list/index_file.h"
+#include "core/list/temporary_name.h"
 #include "core/settings/settings_file_io.h"
 #include "core/support/temp_dir.h"
 #include "core/support/worked_example.h"
@@ -21,19 +22,33 @@ namespace {
 namespace fs = std::filesystem;
 
 // Temporaries left by writers that were killed are removed at the next write of the same file;
-// one that a live writer holds, and every other file, stay.
+// one that a live writer holds, and every file whose name does not prove it ours (the user's own
+// copies among them), stay.
 TEST(FileReplacement, NextWriteRemovesAbandonedTemporariesOnly) {
   test::TempDir dir;
-  const std::vector<std::string> abandoned = {"LIST.qorlv.tmp-3k9x", "LIST.qorlv.tmp-0123456789abc",
-                                              "Qorl Viewer.reg.aB3dE9"};
-  const std::vector<std::string> kept = {"LIST.qorlv.tmp-",      "LIST.qorlv.tmp-UPPER",
-                                         "OTHER.qorlv.tmp-3k9x", "LIST.LST.tmp-3k9x",
-                                         "Qorl Viewer.reg.bad",  "Qorl Viewer.reg.bad100",
-                                         "Qorl Viewer.reg.a1",   "Qorl Viewer.reg.held1"};
+  const std::string ours = MakeTemporaryName("LIST.qorlv");
+  std::string forged = MakeTemporaryName("Qorl Viewer.reg");
+  forged.back() = forged.back() == '0' ? '1' : '0';
+  const std::vector<std::string> abandoned = {ours, MakeTemporaryName("Qorl Viewer.reg"),
+                                              MakeTemporaryName("list.QORLV")};
+  const std::vector<std::string> kept = {"LIST.qorlv.tmp-3k9x",
+                                         "LIST.qorlv.tmp-0123456789abc",
+                                         "Qorl Viewer.reg.aB3dE9",
+                                         "Qorl Viewer.reg.backup",
+                                         "Qorl Viewer.reg.orig01",
+                                         "Qorl Viewer.reg.bad",
+                                         forged,
+                                         MakeTemporaryName("OTHER.qorlv"),
+                                         "X" + ours,
+                                         ours.substr(0, ours.size() - 1)};
+  EXPECT_EQ(TemporaryTargetOf(ours), "LIST.qorlv");
+  EXPECT_EQ(TemporaryTargetOf(forged), std::nullopt);
+  EXPECT_NE(MakeTemporaryName("LIST.qorlv"), ours);
+  const std::string heldName = MakeTemporaryName("LIST.qorlv");
+  const std::string held = dir.file(heldName);
+  dir.write(heldName, "being written");
   for (const auto& name : abandoned) dir.write(name, "left over");
   for (const auto& name : kept) dir.write(name, "other");
-  const std::string held = dir.file("LIST.qorlv.tmp-held");
-  dir.write("LIST.qorlv.tmp-held", "being written");
 #ifdef _WIN32
   // A file open without delete sharing cannot be removed: a live writer holds it.
   std::ifstream holder(held, std::ios::binary);
