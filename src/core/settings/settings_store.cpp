@@ -45,14 +45,15 @@ class ValueReader {
     return value->dwordValue() != 0;
   }
 
-  // REG_SZ or REG_EXPAND_SZ, without expansion.
+  // REG_SZ or REG_EXPAND_SZ, without expansion, up to its first zero as the system's own
+  // string readers take it (the stored value keeps what follows).
   std::optional<std::string> string(const std::string& name) {
     auto value = query(name);
     if (!value) return std::nullopt;
     if (value->type != HiveValueType::String && value->type != HiveValueType::ExpandString) {
       return invalid(name);
     }
-    return value->data;
+    return value->data.substr(0, value->data.find('\0'));
   }
 
   // Exactly 8 bytes of REG_BINARY holding a finite double (a NaN or infinity would break the

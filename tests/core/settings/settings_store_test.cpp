@@ -140,13 +140,13 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
           "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break", "ToolBar.Visible",
           "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible", "StatusBar.Visible",
           "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible", "SearchPanel.Area"}));
-  EXPECT_EQ(
-      ValueNames(kConfig),
-      (std::vector<std::string>{
-          "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
-          "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
-          "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
-          "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name", "CurrentTopic.Font.Size", "FollowAllReferences"}));
+  EXPECT_EQ(ValueNames(kConfig),
+            (std::vector<std::string>{
+                "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
+                "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
+                "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
+                "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name",
+                "CurrentTopic.Font.Size", "FollowAllReferences"}));
   EXPECT_EQ(Get(kLayout, "TopicsHeightPerc"), HiveValue::binary(RealBytes(0.3125)));
   EXPECT_EQ(Get(kLayout, "BoundsRect"), HiveValue::binary(RectBytes(-10, 20, 630, 500)));
   EXPECT_EQ(Get(kConfig, "AskExit"), HiveValue::dword(1));
@@ -253,6 +253,21 @@ TEST_F(SettingsStoreTest, ValuesAreTakenAsStored) {
   EXPECT_EQ(config.TopicsHeightPerc, 7.5);
   EXPECT_EQ(layout.toolBarWidth, -20);
   EXPECT_TRUE(messages.empty());
+}
+
+// A text ends at its first zero, as the system's string readers take it; the value stays whole.
+TEST_F(SettingsStoreTest, TextsEndAtTheirFirstZero) {
+  const std::string list("/lists/CMOS.LST\0junk", 20);
+  Put(kConfig, "DefStartupList", HiveValue::string(list));
+  Put(kConfig, "DefStartupDir", HiveValue::expandString(std::string("/lists\0\0", 8)));
+  Put(kConfig, "CurrentTopic.Font.Name", HiveValue::string(std::string("Courier\0New", 11)));
+  ConfigRecord config;
+  LayoutValues layout;
+  LoadSettings(hive, 2, layout, config, messages);
+  EXPECT_EQ(config.DefStartupList, "/lists/CMOS.LST");
+  EXPECT_EQ(config.DefStartupDir, "/lists");
+  EXPECT_EQ(config.topicFontName, "Courier");
+  EXPECT_EQ(Get(kConfig, "DefStartupList"), HiveValue::string(list));
 }
 
 TEST_F(SettingsStoreTest, WrongTypesAreReportedOnceEachAndReadingGoesOn) {
