@@ -1,6 +1,8 @@
 #include "core/settings/hive_text.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "core/list/ascii.h"
 #include "core/list/codepage1252.h"
@@ -12,7 +14,8 @@ namespace {
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 // The older export form: its texts, quoted or hex(1)/hex(2), are single bytes in the Windows code
-// page (taken as 1252 unless the whole file is valid UTF-8, as one written by hand may be).
+// page, taken as 1252. Quoted texts stay as they are when the whole file is valid UTF-8 (as one
+// written by hand may be); hex(1)/hex(2) bytes when they are valid UTF-8 on their own.
 constexpr std::string_view kAnsiHeader = "REGEDIT4";
 constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
 constexpr std::size_t kBytesPerHexLine = 25;
@@ -120,14 +123,15 @@ std::optional<std::string> DecodeUtf16Le(const std::string& bytes) {
 
 // How the texts of the file being read are encoded.
 struct ExportForm {
-  bool ansi = false;    // "REGEDIT4": hex(1)/hex(2) texts are single bytes, not UTF-16LE
-  bool cp1252 = false;  // the single bytes are code page 1252 (converted to UTF-8 on reading)
+  bool ansi = false;  // "REGEDIT4": hex(1)/hex(2) texts are single bytes, not UTF-16LE
 };
 
 // A single-byte hex(1)/hex(2) text of a "REGEDIT4" file as UTF-8, its terminating zero dropped.
-std::string DecodeAnsi(std::string bytes, const ExportForm& form) {
+// How the rest of the file is written says nothing about these bytes: an export of ASCII names
+// may hold one path with accented letters.
+std::string DecodeAnsi(std::string bytes) {
   if (!bytes.empty() && bytes.back() == '\0') bytes.pop_back();
-  return form.cp1252 ? Cp1252ToUtf8(bytes) : bytes;
+  return IsValidUtf8(bytes) ? bytes : Cp1252ToUtf8(bytes);
 }
 
 std::string EncodeUtf16Le(std::string_view text) {
@@ -170,7 +174,7 @@ std::optional<HiveValue> ParseValueData(std::string_view data, const ExportForm&
   if (!bytes) return std::nullopt;
   const auto kind = static_cast<HiveValueType>(type);
   if (kind == HiveValueType::String || kind == HiveValueType::ExpandString) {
-    if (form.ansi) return HiveValue{kind, DecodeAnsi(std::move(*bytes), form)};
+    if (form.ansi) return HiveValue{kind, DecodeAnsi(std::move(*bytes))};
     auto text = DecodeUtf16Le(*bytes);
     if (!text) return std::nullopt;
     return HiveValue{kind, std::move(*text)};
@@ -242,6 +246,9 @@ bool IsValidHiveKeyPath(std::string_view path) {
   if (path.find_first_of("\r\n") != std::string_view::npos) return false;
   if (path.empty()) return true;
   if (path.front() == '\\' || path.back() == '\\') return false;
+  if (static_cast<std::size_t>(std::count(path.begin(), path.end(), '\\')) >= kMaxHiveKeyDepth) {
+    return false;
+  }
   return path.find("\\\\") == std::string_view::npos;
 }
 
@@ -249,65 +256,110 @@ std::string FoldHiveName(std::string_view name) {
   return AsciiUpper(name);
 }
 
-const HiveValue* HiveKeyNode::find(const std::string& name) const {
-  const auto it = positions_.find(FoldHiveName(name));
+std::string HiveKeyNode::path() const {
+  std::vector<const HiveKeyNode*> chain;
+  for (const HiveKeyNode* key = this; key && key->parent; key = key->parent) chain.push_back(key);
+  std::string out;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    if (!out.empty()) out.push_back('\\');
+    out += (*it)->name;
+  }
+  return out;
+}
+
+const HiveValue* HiveKeyNode::find(const std::string& valueName) const {
+  const auto it = positions_.find(FoldHiveName(valueName));
   return it == positions_.end() ? nullptr : &values[it->second].second;
 }
 
-void HiveKeyNode::set(const std::string& name, const HiveValue& value) {
-  const auto [it, added] = positions_.try_emplace(FoldHiveName(name), values.size());
+void HiveKeyNode::set(const std::string& valueName, const HiveValue& value) {
+  const auto [it, added] = positions_.try_emplace(FoldHiveName(valueName), values.size());
   if (added) {
-    values.emplace_back(name, value);
+    values.emplace_back(valueName, value);
   } else {
     values[it->second].second = value;
   }
 }
 
-HiveKeyNode* HiveTree::find(const std::string& path) {
-  auto it = keys_.find(FoldHiveName(path));
-  return it == keys_.end() ? nullptr : &it->second;
-}
+namespace {
 
-const HiveKeyNode* HiveTree::find(const std::string& path) const {
-  auto it = keys_.find(FoldHiveName(path));
-  return it == keys_.end() ? nullptr : &it->second;
-}
-
-HiveKeyNode& HiveTree::create(const std::string& path) {
-  // Parents first, so that every key's parent exists.
-  for (std::size_t pos = path.find('\\'); pos != std::string::npos;
-       pos = path.find('\\', pos + 1)) {
-    const std::string parent = path.substr(0, pos);
-    keys_.try_emplace(FoldHiveName(parent), parent);
+// Calls step(name) for each name of a key path ("" names nothing); stops when step returns false.
+template <typename Step>
+void ForEachKeyName(std::string_view path, Step step) {
+  while (!path.empty()) {
+    const std::size_t end = path.find('\\');
+    if (!step(path.substr(0, end))) return;
+    if (end == std::string_view::npos) return;
+    path.remove_prefix(end + 1);
   }
-  return keys_.try_emplace(FoldHiveName(path), path).first->second;
 }
 
-bool HiveTree::removeTree(const std::string& path) {
-  const std::string folded = FoldHiveName(path);
-  auto it = keys_.find(folded);
-  if (it == keys_.end()) return false;
-  const std::string prefix = folded.empty() ? std::string() : folded + "\\";
-  for (auto k = keys_.begin(); k != keys_.end();) {
-    if (k->first == folded || k->first.compare(0, prefix.size(), prefix) == 0) {
-      k = keys_.erase(k);
-    } else {
-      ++k;
-    }
+}  // namespace
+
+const HiveKeyNode* HiveTree::find(std::string_view path) const {
+  if (path.empty()) return rootExists_ ? root_.get() : nullptr;
+  const HiveKeyNode* key = root_.get();
+  ForEachKeyName(path, [&key](std::string_view name) {
+    const auto it = key->subKeys.find(FoldHiveName(name));
+    key = it == key->subKeys.end() ? nullptr : it->second.get();
+    return key != nullptr;
+  });
+  return key;
+}
+
+HiveKeyNode* HiveTree::find(std::string_view path) {
+  return const_cast<HiveKeyNode*>(std::as_const(*this).find(path));
+}
+
+HiveKeyNode& HiveTree::create(std::string_view path) {
+  if (path.empty()) rootExists_ = true;
+  HiveKeyNode* key = root_.get();
+  ForEachKeyName(path, [&key](std::string_view name) {
+    auto& slot = key->subKeys[FoldHiveName(name)];
+    if (!slot) slot = std::make_unique<HiveKeyNode>(std::string(name), key);
+    key = slot.get();
+    return true;
+  });
+  return *key;
+}
+
+bool HiveTree::removeTree(std::string_view path) {
+  HiveKeyNode* key = find(path);
+  if (!key) return false;
+  if (!key->parent) {
+    root_ = std::make_unique<HiveKeyNode>();
+    rootExists_ = false;
+    return true;
   }
+  key->parent->subKeys.erase(FoldHiveName(key->name));
   return true;
 }
 
-std::vector<std::string> HiveTree::subKeyNames(const std::string& path) const {
-  const std::string folded = FoldHiveName(path);
-  const std::string prefix = folded.empty() ? std::string() : folded + "\\";
+std::vector<std::string> HiveTree::subKeyNames(std::string_view path) const {
   std::vector<std::string> names;
-  for (const auto& [key, node] : keys_) {
-    if (key.size() <= prefix.size() || key.compare(0, prefix.size(), prefix) != 0) continue;
-    if (key.find('\\', prefix.size()) != std::string::npos) continue;
-    names.push_back(node.path.substr(prefix.size()));
-  }
+  const HiveKeyNode* key = path.empty() ? root_.get() : find(path);
+  if (!key) return names;
+  for (const auto& entry : key->subKeys) names.push_back(entry.second->name);
   return names;
+}
+
+std::vector<const HiveKeyNode*> HiveTree::keys() const {
+  std::vector<const HiveKeyNode*> all;
+  if (rootExists_) all.push_back(root_.get());
+  // Depth first without recursion: how deep keys nest is the file's business.
+  std::vector<const HiveKeyNode*> pending;
+  for (auto it = root_->subKeys.rbegin(); it != root_->subKeys.rend(); ++it) {
+    pending.push_back(it->second.get());
+  }
+  while (!pending.empty()) {
+    const HiveKeyNode* key = pending.back();
+    pending.pop_back();
+    all.push_back(key);
+    for (auto it = key->subKeys.rbegin(); it != key->subKeys.rend(); ++it) {
+      pending.push_back(it->second.get());
+    }
+  }
+  return all;
 }
 
 std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error) {
@@ -326,8 +378,7 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
   ExportForm form;
   if (FirstContentLine(text) == kAnsiHeader) {
     form.ansi = true;
-    form.cp1252 = !IsValidUtf8(text);
-    if (form.cp1252) {
+    if (!IsValidUtf8(text)) {
       decoded = Cp1252ToUtf8(text);
       text = decoded;
     }
@@ -367,8 +418,12 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
         name.remove_prefix(1);
         if (name.empty()) return fail(lineNumber, "malformed key name");
       }
+      if (static_cast<std::size_t>(std::count(name.begin(), name.end(), '\\')) >=
+          kMaxHiveKeyDepth) {
+        return fail(lineNumber, "key nested too deeply");
+      }
       if (!IsValidHiveKeyPath(name)) return fail(lineNumber, "malformed key name");
-      current = &tree.create(std::string(name));
+      current = &tree.create(name);
       continue;
     }
     if (line.front() != '"' && line.front() != '@') return fail(lineNumber, "unexpected text");
@@ -402,15 +457,41 @@ std::optional<HiveTree> ParseHiveText(std::string_view text, std::string* error)
 std::string FormatHiveText(const HiveTree& tree) {
   std::string out(kHeader);
   out += "\n";
-  for (const auto& [folded, node] : tree.keys()) {
+  // A key without values that has sub-keys is implied by them and gets no line of its own: the
+  // text, like the tree, grows with the keys' names and not with their depth times their length.
+  const auto writeKey = [&out](const HiveKeyNode& key, std::string_view path) {
+    if (key.values.empty() && !key.subKeys.empty()) return;
     out += "\n[";
     out += kRootName;
-    if (!node.path.empty()) {
+    if (!path.empty()) {
       out += "\\";
-      out += node.path;
+      out += path;
     }
     out += "]\n";
-    for (const auto& [name, value] : node.values) AppendValue(out, name, value);
+    for (const auto& [name, value] : key.values) AppendValue(out, name, value);
+  };
+  if (tree.rootExists()) writeKey(tree.root(), "");
+  // Depth first without recursion, the path of the key at hand kept in one buffer.
+  struct Level {
+    const HiveKeyNode* key;
+    std::map<std::string, std::unique_ptr<HiveKeyNode>>::const_iterator next;
+    std::size_t pathLength;
+  };
+  std::string path;
+  std::vector<Level> levels{{&tree.root(), tree.root().subKeys.begin(), 0}};
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    if (level.next == level.key->subKeys.end()) {
+      path.resize(level.pathLength);
+      levels.pop_back();
+      continue;
+    }
+    const HiveKeyNode& key = *(level.next++)->second;
+    const std::size_t parentLength = path.size();
+    if (!path.empty()) path.push_back('\\');
+    path += key.name;
+    writeKey(key, path);
+    levels.push_back({&key, key.subKeys.begin(), parentLength});
   }
   return out;
 }

@@ -18,6 +18,7 @@
 // gives the UTF-8 form above.
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,14 +30,26 @@
 
 namespace qorl {
 
+// Keys nest at most this deep, as in the registry; deeper ones are refused.
+inline constexpr std::size_t kMaxHiveKeyDepth = 512;
+
+// One key. It keeps only its own name, so that a tree takes memory in proportion to the text
+// that describes it, however deep its keys nest.
 struct HiveKeyNode {
   HiveKeyNode() = default;
-  explicit HiveKeyNode(std::string keyPath) : path(std::move(keyPath)) {}
+  HiveKeyNode(std::string keyName, HiveKeyNode* parentKey)
+      : name(std::move(keyName)), parent(parentKey) {}
+  HiveKeyNode(const HiveKeyNode&) = delete;
+  HiveKeyNode& operator=(const HiveKeyNode&) = delete;
 
-  std::string path;  // below HKEY_CURRENT_USER, as first written; "" is the hive's root
+  std::string name;               // as first written; "" for the hive's root
+  HiveKeyNode* parent = nullptr;  // nullptr for the root
   // In the order they were added; changed only through set(), which keeps them findable.
   std::vector<std::pair<std::string, HiveValue>> values;
+  std::map<std::string, std::unique_ptr<HiveKeyNode>> subKeys;  // by folded name
 
+  // The key's path below HKEY_CURRENT_USER; "" for the root.
+  std::string path() const;
   const HiveValue* find(const std::string& name) const;
   void set(const std::string& name, const HiveValue& value);
 
@@ -44,8 +57,8 @@ struct HiveKeyNode {
   std::unordered_map<std::string, std::size_t> positions_;  // folded name -> index in values
 };
 
-// Whether path can name a key: "" (the root) or names joined by single backslashes, without
-// line breaks.
+// Whether path can name a key: "" (the root) or at most kMaxHiveKeyDepth names joined by single
+// backslashes, without line breaks.
 bool IsValidHiveKeyPath(std::string_view path);
 
 // Key and value names compare without regard to the case of the letters a to z.
@@ -53,18 +66,23 @@ std::string FoldHiveName(std::string_view name);
 
 class HiveTree {
  public:
-  HiveKeyNode* find(const std::string& path);
-  const HiveKeyNode* find(const std::string& path) const;
+  HiveKeyNode* find(std::string_view path);
+  const HiveKeyNode* find(std::string_view path) const;
   // The key, created with every missing parent.
-  HiveKeyNode& create(const std::string& path);
+  HiveKeyNode& create(std::string_view path);
   // Removes the key and all keys below it; false when it did not exist.
-  bool removeTree(const std::string& path);
-  std::vector<std::string> subKeyNames(const std::string& path) const;
-  bool empty() const { return keys_.empty(); }
-  const std::map<std::string, HiveKeyNode>& keys() const { return keys_; }
+  bool removeTree(std::string_view path);
+  std::vector<std::string> subKeyNames(std::string_view path) const;
+  bool empty() const { return !rootExists_ && root_->subKeys.empty(); }
+  // Every key, each parent before its sub-keys, sub-keys in the order of their folded names.
+  std::vector<const HiveKeyNode*> keys() const;
+  // The root (a key only once created or read; it holds every other key either way).
+  const HiveKeyNode& root() const { return *root_; }
+  bool rootExists() const { return rootExists_; }
 
  private:
-  std::map<std::string, HiveKeyNode> keys_;  // by folded path
+  std::unique_ptr<HiveKeyNode> root_ = std::make_unique<HiveKeyNode>();  // stays put on moves
+  bool rootExists_ = false;
 };
 
 // The tree that text describes; nothing (and a description of the first fault in error) when

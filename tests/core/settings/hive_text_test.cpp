@@ -38,14 +38,14 @@ TEST(HiveText, RoundTripKeepsEveryKeyValueAndType) {
   const auto back = ParseHiveText(text, &error);
   ASSERT_TRUE(back) << error << "\n" << text;
   ASSERT_EQ(back->keys().size(), tree.keys().size());
-  for (const auto& [folded, node] : tree.keys()) {
-    const HiveKeyNode* read = back->find(node.path);
-    ASSERT_NE(read, nullptr) << node.path;
-    EXPECT_EQ(read->path, node.path);
-    ASSERT_EQ(read->values.size(), node.values.size()) << node.path;
-    for (std::size_t i = 0; i < node.values.size(); ++i) {
-      EXPECT_EQ(read->values[i].first, node.values[i].first);
-      EXPECT_EQ(read->values[i].second, node.values[i].second) << node.values[i].first;
+  for (const HiveKeyNode* node : tree.keys()) {
+    const HiveKeyNode* read = back->find(node->path());
+    ASSERT_NE(read, nullptr) << node->path();
+    EXPECT_EQ(read->path(), node->path());
+    ASSERT_EQ(read->values.size(), node->values.size()) << node->path();
+    for (std::size_t i = 0; i < node->values.size(); ++i) {
+      EXPECT_EQ(read->values[i].first, node->values[i].first);
+      EXPECT_EQ(read->values[i].second, node->values[i].second) << node->values[i].first;
     }
   }
   // Formatting what was read gives the same text again.
@@ -130,6 +130,14 @@ TEST(HiveText, ReadsTheRegistryEditorsOwnExports) {
   tree = ParseHiveText("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"Name\"=\"Caf\xC3\xA9\"\n", &error);
   ASSERT_TRUE(tree) << error;
   EXPECT_EQ(*tree->find("A")->find("Name"), HiveValue::string("Caf\xC3\xA9"));
+  // Hex texts are code page 1252 in an all-ASCII file too, unless valid UTF-8 on their own.
+  tree = ParseHiveText(
+      "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n"
+      "\"Dir\"=hex(2):43,3a,5c,4c,69,73,74,e9,00\n\"Utf8\"=hex(1):c3,a9,00\n",
+      &error);
+  ASSERT_TRUE(tree) << error;
+  EXPECT_EQ(*tree->find("A")->find("Dir"), HiveValue::expandString("C:\\List\xC3\xA9"));
+  EXPECT_EQ(*tree->find("A")->find("Utf8"), HiveValue::string("\xC3\xA9"));
 }
 
 TEST(HiveText, RejectsTextOutsideTheFormat) {
@@ -181,6 +189,37 @@ TEST(HiveText, RemovingAKeyRemovesEverythingBelowItOnly) {
   EXPECT_NE(tree.find("S\\Q\\20"), nullptr);
   EXPECT_NE(tree.find("S\\Q"), nullptr);
   EXPECT_FALSE(tree.removeTree("S\\Q\\2"));
+}
+
+// Memory and text grow with the file, not with how deep its keys nest: a key 512 levels deep
+// (as deep as the registry allows) is read and written back at the size it came in; one level
+// more is refused.
+TEST(HiveText, DeepKeysTakeSpaceInProportionToTheirText) {
+  std::string path = "A";
+  for (std::size_t depth = 1; depth < kMaxHiveKeyDepth; ++depth) path += "\\A";
+  const std::string deepest = "[HKEY_CURRENT_USER\\" + path + "]\n";
+  const std::string text = "Windows Registry Editor Version 5.00\n\n" + deepest +
+                           "\"V\"=dword:00000001\n\n[HKEY_CURRENT_USER\\A\\B]\n";
+  std::string error;
+  const auto tree = ParseHiveText(text, &error);
+  ASSERT_TRUE(tree) << error;
+  EXPECT_EQ(tree->keys().size(), kMaxHiveKeyDepth + 1);
+  ASSERT_NE(tree->find(path), nullptr);
+  EXPECT_EQ(tree->find(path)->path(), path);
+  EXPECT_EQ(tree->find(path)->find("V")->dwordValue(), 1u);
+  const std::string written = FormatHiveText(*tree);
+  EXPECT_LT(written.size(), 2 * text.size());
+  EXPECT_NE(written.find(deepest), std::string::npos);
+  const auto back = ParseHiveText(written);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->keys().size(), tree->keys().size());
+  EXPECT_NE(back->find("A\\B"), nullptr);
+
+  EXPECT_FALSE(ParseHiveText(
+      "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A\\" + path + "]\n", &error));
+  EXPECT_NE(error.find("too deep"), std::string::npos) << error;
+  EXPECT_FALSE(IsValidHiveKeyPath("A\\" + path));
+  EXPECT_TRUE(IsValidHiveKeyPath(path));
 }
 
 TEST(HiveText, Utf16ConversionKeepsAnyBytes) {
