@@ -7,13 +7,13 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
-"$root/scripts/setup.sh"
-jobs="$(nproc)"
 stage_start=$SECONDS
 stage_done() {  # prints the time since the previous stage ended
   echo "== $1: $((SECONDS - stage_start)) s"
   stage_start=$SECONDS
 }
+"$root/scripts/setup.sh"
+jobs="$(nproc)"
 stage_done "set-up"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORL_WERROR=ON >/dev/null
