@@ -15,7 +15,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <iostream>
 #include <string>
+#include <string_view>
 
 #include "core/support/temp_dir.h"
 
@@ -57,7 +59,9 @@ class CliTest : public ::testing::Test {
                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     };
     HANDLE outFile = create(out);
+    if (outFile == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot create " << out << SystemError();
     HANDLE errFile = create(err);
+    if (errFile == INVALID_HANDLE_VALUE) ADD_FAILURE() << "cannot create " << err << SystemError();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -66,8 +70,23 @@ class CliTest : public ::testing::Test {
     startup.hStdError = errFile;
     PROCESS_INFORMATION process{};
     DWORD code = static_cast<DWORD>(-1);
-    if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    // On a loaded machine a start can fail for want of resources: one more try after a pause,
+    // and the system's reason in the failure when that fails too.
+    bool started = false;
+    for (int attempt = 1; attempt <= 2 && !started; ++attempt) {
+      std::wstring buffer = line;  // CreateProcessW may write into the command line
+      started = CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                               nullptr, &startup, &process) != 0;
+      if (started) break;
+      const std::string reason = SystemError();
+      if (attempt == 2) {
+        ADD_FAILURE() << "CreateProcessW failed twice for " << QORL_CLI_PATH << reason;
+      } else {
+        std::cerr << "CreateProcessW failed for " << QORL_CLI_PATH << reason << "; trying again\n";
+        Sleep(1000);
+      }
+    }
+    if (started) {
       WaitForSingleObject(process.hProcess, INFINITE);
       GetExitCodeProcess(process.hProcess, &code);
       CloseHandle(process.hThread);
@@ -76,6 +95,21 @@ class CliTest : public ::testing::Test {
     CloseHandle(outFile);
     CloseHandle(errFile);
     return static_cast<int>(code);
+  }
+
+  // ": system error N (text)" for the calling thread's last error.
+  static std::string SystemError() {
+    const DWORD error = GetLastError();
+    char text[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   text, sizeof text, nullptr);
+    std::string message = ": system error " + std::to_string(error);
+    std::string_view described(text);
+    while (!described.empty() && (described.back() == '\n' || described.back() == '\r')) {
+      described.remove_suffix(1);
+    }
+    if (!described.empty()) message.append(" (").append(described).append(")");
+    return message;
   }
 
   // One argument holding exactly the given text, as CommandLineToArgvW reads it back.
