@@ -10,6 +10,7 @@
 #include "core/app/list_menu.h"
 #include "core/browse/codepage437.h"
 #include "core/list/error_codes.h"
+#include "core/list/file_path.h"
 #include "core/search/full_text_search.h"
 
 namespace qorl::cli {
@@ -26,8 +27,8 @@ std::vector<GrepTarget> GrepTargets(const std::string& list, bool allLists) {
   if (!allLists) return {{list, {}}};
   namespace fs = std::filesystem;
   std::error_code ec;
-  const fs::path given(list);
-  const std::string folder = fs::is_directory(given, ec) ? list : given.parent_path().string();
+  const fs::path given = FilePath(list);
+  const std::string folder = fs::is_directory(given, ec) ? list : Utf8Path(given.parent_path());
   std::vector<GrepTarget> targets;
   for (const std::string& name : ListFileNames(folder)) {
     targets.push_back({ListFolderPath(folder.empty() ? "." : folder, name), name + '\t'});

@@ -1,4 +1,5 @@
 #include "core/browse/table_map.h"
+#include "core/list/file_path.h"
 
 #include <algorithm>
 #include <cstring>
@@ -129,7 +130,7 @@ bool BuildTableMap(std::istream& in, const TopicTable& table, TableMap& out) {
 }
 
 bool BuildTableMapOfFile(const std::string& path, const TopicTable& table, TableMap& out) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) {
     out = TableMap();
     return false;

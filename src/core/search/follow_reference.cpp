@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/list/file_path.h"
 #include "core/list/list_kind.h"
 
 namespace qorl {
@@ -35,19 +36,19 @@ std::string SiblingListPath(const std::string& listPath, int kind) {
   const std::string_view name = ListFileName(kind);
   if (name.empty()) return {};
   namespace fs = std::filesystem;
-  const fs::path folder = fs::path(listPath).parent_path();
+  const fs::path folder = FilePath(listPath).parent_path();
   std::error_code error;
-  const fs::path exact = folder / std::string(name);
-  if (fs::is_regular_file(exact, error)) return exact.string();
+  const fs::path exact = folder / FilePath(name);
+  if (fs::is_regular_file(exact, error)) return Utf8Path(exact);
   std::vector<std::string> matches;
   for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end;
        !error && it != end; it.increment(error)) {
-    const std::string file = it->path().filename().string();
+    const std::string file = Utf8Path(it->path().filename());
     if (ListKindOf(file) == kind && it->is_regular_file(error)) matches.push_back(file);
   }
   if (matches.empty()) return {};
   std::sort(matches.begin(), matches.end());
-  return (folder / matches.front()).string();
+  return Utf8Path(folder / FilePath(matches.front()));
 }
 
 std::string SearchedListMessage(std::string_view message, std::string_view listName) {

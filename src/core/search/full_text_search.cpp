@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "core/list/file_path.h"
 #include "core/search/byte_pattern.h"
 #include "core/search/text_finder.h"
 
@@ -261,7 +262,7 @@ FullTextStatus SearchTopicsText(std::istream& in, const TopicTable& table,
 FullTextStatus SearchListFileText(const std::string& path, const TopicTable& table,
                                   const FullTextQuery& query, const std::atomic<bool>* cancel,
                                   const MatchSink& sink) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) return FullTextStatus::ReadFailed;
   return SearchTopicsText(in, table, query, cancel, sink);
 }
@@ -269,7 +270,7 @@ FullTextStatus SearchListFileText(const std::string& path, const TopicTable& tab
 bool ListFileMayHoldText(const std::string& path, const FullTextQuery& query) {
   const TextFinder finder(query.pattern, query.caseSensitive);
   if (finder.empty()) return false;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) return true;
   std::vector<char> buffer(kBlock + finder.size());
   std::size_t kept = 0;  // the end of the block before, where a hit may begin

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/list/ascii.h"
+#include "core/list/file_path.h"
 
 namespace qorl {
 namespace {
@@ -129,8 +130,8 @@ std::string FindOnPath(std::string_view name, std::string_view pathVariable) {
     const std::size_t end = pathVariable.find(kPathListSeparator);
     std::string_view folder = pathVariable.substr(0, end);
     if (folder.empty()) folder = ".";  // an empty PATH element means the current directory
-    const std::filesystem::path candidate = std::filesystem::path(folder) / name;
-    if (IsExecutableFile(candidate)) return candidate.string();
+    const std::filesystem::path candidate = FilePath(folder) / FilePath(name);
+    if (IsExecutableFile(candidate)) return Utf8Path(candidate);
     if (end == std::string_view::npos) break;
     pathVariable.remove_prefix(end + 1);
   }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/list/ascii.h"
+#include "core/list/file_path.h"
 
 namespace qorl {
 namespace {
@@ -49,15 +50,10 @@ ToolsVisibility ToolsMenuVisibility(const std::string& folder) {
   std::vector<std::string> names;
   if (!folder.empty()) {
     std::error_code ec;
-    fs::directory_iterator it(fs::path(folder), ec);
+    fs::directory_iterator it(FilePath(folder), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
       std::error_code typeError;
-      if (!it->is_regular_file(typeError)) continue;
-      try {
-        names.push_back(it->path().filename().string());
-      } catch (const std::exception&) {
-        // Not representable as a narrow name: cannot be one of the tools.
-      }
+      if (it->is_regular_file(typeError)) names.push_back(Utf8Path(it->path().filename()));
     }
   }
   return ToolsMenuVisibility(names);
