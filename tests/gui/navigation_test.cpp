@@ -172,11 +172,11 @@ class NavigationTest : public QObject {
     QVERIFY(test::WriteBytes(path("INTERRUP.LST"), edited));
     back();
     back();
-    QCOMPARE(shown(), std::string("ports.lst:1"));
+    QCOMPARE(shown(), std::string("ports.lst:0"));
     messages().clear();
     back();
     QCOMPARE(shown(), std::string("INTERRUP.LST:2"));
-    QCOMPARE(state().topics().identifier(2), std::string_view("2126"));
+    QVERIFY(state().topics().identifier(2) == "2126");
     QCOMPARE(messages().size(), std::size_t(1));
     QCOMPARE(messages()[0].text,
              std::string("Topic 10 is no longer in INTERRUP.LST; Back and Forward skip it"));

@@ -102,7 +102,7 @@ void NavigationController::onTopicLoaded() {
 void NavigationController::go(bool back) {
   keepScroll();
   std::optional<HistoryEntry> target;
-  // With the list closed (or another topic shown) the entry on view is no longer shown: Back
+  // With its list closed the entry on view is no longer shown: Back
   // shows it again before going further.
   const HistoryEntry* current = history_.current();
   if (back && current && !onView(*current))
@@ -134,7 +134,7 @@ NavigationController::ShowOutcome NavigationController::show(const HistoryEntry&
   if (topic != entry.topic) history_.renumberCurrent(topic);
   // The category shown stays when it holds the topic.
   find_.selectAndLoadTopic(topic);
-  if (state_.currentTopic != topic) return ShowOutcome::TopicGone;
+  if (state_.currentTopic != topic) return ShowOutcome::NotShown;  // the loader said why
   view_->setScrollPosition(entry.scroll);
   return ShowOutcome::Shown;
 }

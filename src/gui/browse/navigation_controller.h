@@ -47,7 +47,7 @@ class NavigationController : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class ShowOutcome { Shown, ListGone, TopicGone };
+  enum class ShowOutcome { Shown, ListGone, TopicGone, NotShown };
   void go(bool back);
   // Shows an entry; ListGone when its list cannot be opened (the list's error was shown).
   ShowOutcome show(const HistoryEntry& entry);

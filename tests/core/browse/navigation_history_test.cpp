@@ -7,8 +7,12 @@
 namespace qorl {
 namespace {
 
-HistoryEntry At(TopicNumber topic, const char* list = "A.LST") {
-  return {list, topic, 0};
+HistoryEntry At(TopicNumber topic, const char* list = "A.LST", std::int32_t scroll = 0) {
+  HistoryEntry entry;
+  entry.listPath = list;
+  entry.topic = topic;
+  entry.scroll = scroll;
+  return entry;
 }
 
 TEST(NavigationHistory, BackForwardAndANewVisitClearsForward) {
@@ -20,14 +24,14 @@ TEST(NavigationHistory, BackForwardAndANewVisitClearsForward) {
   h.setScroll(40);
   h.visit(At(3, "B.LST"));
   ASSERT_EQ(h.entries().size(), 3u);
-  EXPECT_EQ(h.back(), (HistoryEntry{"A.LST", 2, 40}));
+  EXPECT_EQ(h.back(), At(2, "A.LST", 40));
   EXPECT_EQ(h.back(), At(1));
   EXPECT_FALSE(h.canGoBack());
-  EXPECT_EQ(h.forward(), (HistoryEntry{"A.LST", 2, 40}));
+  EXPECT_EQ(h.forward(), At(2, "A.LST", 40));
   h.visit(At(7));
   EXPECT_FALSE(h.canGoForward());
   EXPECT_EQ(h.entries().size(), 3u);
-  EXPECT_EQ(h.back(), (HistoryEntry{"A.LST", 2, 40}));
+  EXPECT_EQ(h.back(), At(2, "A.LST", 40));
 }
 
 TEST(NavigationHistory, KeepsTheNewestHundred) {
