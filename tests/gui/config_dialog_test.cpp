@@ -314,7 +314,8 @@ class ConfigDialogTest : public QObject {
     const auto listsFolder = [this] {
       return QDir(QString::fromStdString(window().listsFolder())).canonicalPath();
     };
-    QCOMPARE(window().listMenu().entries().size(), std::size_t(1));
+    const std::size_t listsShown = window().listMenu().entries().size();
+    QVERIFY(listsShown > 0);
     Spies spies(dialog());
     dialog().prepareShowing();
     ok();
@@ -336,7 +337,7 @@ class ConfigDialogTest : public QObject {
     QVERIFY(window().config().DefStartupDir.empty());
     QCOMPARE(QDir::currentPath(), lists);
     QCOMPARE(listsFolder(), lists);
-    QCOMPARE(window().listMenu().entries().size(), std::size_t(1));
+    QCOMPARE(window().listMenu().entries().size(), listsShown);
   }
 
   void nextUseSettingsAreStoredWithoutEffects() {

