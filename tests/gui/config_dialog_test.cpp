@@ -88,7 +88,6 @@ class ConfigDialogTest : public QObject {
   }
   QCheckBox* box(const char* name) { return control<QCheckBox>(name); }
   QRadioButton* radio(const char* name) { return control<QRadioButton>(name); }
-  QString programFolder() const { return QDir(fixture_->programDir.path()).canonicalPath(); }
 
   struct Spies {
     QSignalSpy menu, grid, topic;
@@ -305,15 +304,40 @@ class ConfigDialogTest : public QObject {
     QVERIFY(!window().currentConfig().ShowCategoryChar);
   }
 
-  void okWithoutChangesDoesNothingButEntersTheProgramFolder() {
-    Spies spies(dialog());
+  // An empty lists location is the folder the viewer was started in, on Ok as at start-up, and
+  // so is one that does not exist; the Open List menu follows the lists folder.
+  void emptyLocationIsTheFolderTheViewerStartedIn() {
+    test::WriteList(lists_.path(), "PORTS.LST", test::MixedTopics(1));
     QDir::setCurrent(lists_.path());
+    start();
+    const QString lists = QDir(lists_.path()).canonicalPath();
+    const auto listsFolder = [this] {
+      return QDir(QString::fromStdString(window().listsFolder())).canonicalPath();
+    };
+    const std::size_t listsShown = window().listMenu().entries().size();
+    QVERIFY(listsShown > 0);
+    Spies spies(dialog());
     dialog().prepareShowing();
     ok();
     QVERIFY(spies.are(0, 0, 0));
-    QCOMPARE(QDir::currentPath(), programFolder());
-    QCOMPARE(QDir(QString::fromStdString(window().listsFolder())).canonicalPath(), programFolder());
+    QCOMPARE(QDir::currentPath(), lists);
+    QCOMPARE(listsFolder(), lists);
     QVERIFY(window().listsFolder().back() == '/');
+
+    QTemporaryDir other;
+    dialog().prepareShowing();
+    control<QLineEdit>("Config_DefStartupDir")->setText(other.path());
+    ok();
+    QCOMPARE(listsFolder(), QDir(other.path()).canonicalPath());
+    QVERIFY(window().listMenu().entries().empty());
+    dialog().prepareShowing();
+    control<QLineEdit>("Config_DefStartupDir")->setText(other.path() + "/gone");
+    ok();
+    QVERIFY(spies.are(2, 0, 0));
+    QVERIFY(window().config().DefStartupDir.empty());
+    QCOMPARE(QDir::currentPath(), lists);
+    QCOMPARE(listsFolder(), lists);
+    QCOMPARE(window().listMenu().entries().size(), listsShown);
   }
 
   void nextUseSettingsAreStoredWithoutEffects() {

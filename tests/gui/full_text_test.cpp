@@ -1,6 +1,6 @@
 // Search All Topics in the window on a copy of INTERRUP.LST: the panel finds, shows, opens,
 // highlights and steps through hits with F3 and Shift+F3; Esc, a new search and closing the list
-// stop a running search.
+// stop a running search; nothing to search in is said so.
 
 #include <QComboBox>
 #include <QFile>
@@ -159,6 +159,29 @@ class FullTextTest : public QObject {
     QTest::qWait(50);
     QCOMPARE(results().rowCount(), rows);
     QVERIFY(panel().countLabel()->text().contains("stopped"));
+  }
+
+  // Nothing to search in is said as such, never as "not found"; an empty text clears the results.
+  void nothingToSearchInAndAnEmptyText() {
+    searchFor("8042");
+    waitForTheEnd();
+    QVERIFY(results().rowCount() > 0);
+    searchFor("");
+    QCOMPARE(results().rowCount(), 0);
+    QCOMPARE(panel().countLabel()->text(), QString());
+
+    QTemporaryDir empty;
+    const std::string folder = empty.path().toStdString() + "/";
+    window().setListsFolder(folder);
+    searchFor("8042", true);
+    QCOMPARE(panel().countLabel()->text().toStdString(), "No list files in " + folder);
+    // The panel stays in use with the list closed.
+    window().listController().closeList();
+    FullTextPanelValues values;
+    values.text = "8042";
+    panel().setValues(values);
+    QTest::keyClick(panel().textBox()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(panel().countLabel()->text(), QString("No list is open"));
   }
 };
 

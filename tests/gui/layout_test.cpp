@@ -1,5 +1,5 @@
-// The split between grid and topic view, zoom, the grid's column widths, status hints and the
-// busy pattern.
+// The split between grid and topic view, zoom, the grid's column widths, the search panel's size,
+// status hints and the busy pattern.
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -14,6 +14,8 @@
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/list/list_controller.h"
+#include "gui/search/full_text_controller.h"
+#include "gui/search/full_text_panel.h"
 #include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
 #include "gui/window/busy_indicator.h"
@@ -184,6 +186,37 @@ class LayoutTest : public QObject {
                               bar->mapToGlobal(QPoint(1, 1)));
       QApplication::sendEvent(bar, &click);
       QVERIFY2(!QApplication::activePopupWidget(), name);
+    }
+  }
+
+  // The search panel comes back at the size it was left, beside the side and the visibility.
+  void searchPanelSizeIsKept() {
+    for (const auto& [area, across] :
+         {std::pair{Qt::BottomDockWidgetArea, 260}, std::pair{Qt::TopDockWidgetArea, 180}}) {
+      test::ViewerFixture fixture;
+      LayoutState stored;
+      stored.searchPanelVisible = true;
+      stored.searchPanelArea = area;
+      fixture.store(ConfigRecord{}, WindowPlacement{WindowRect{0, 0, 1000, 800}, kWindowNormal},
+                    stored);
+      TFormMain& window = fixture.start();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      FullTextPanel* panel = window.fullTextController().panel();
+      window.resizeDocks({panel}, {across}, Qt::Vertical);
+      QTRY_COMPARE(panel->height(), across);
+      QCOMPARE(window.currentLayout().searchPanelSize, across);
+      stored = window.currentLayout();
+      window.close();
+
+      test::ViewerFixture again;
+      again.store(ConfigRecord{}, WindowPlacement{WindowRect{0, 0, 1000, 800}, kWindowNormal},
+                  stored);
+      TFormMain& next = again.start();
+      QVERIFY(QTest::qWaitForWindowExposed(&next));
+      FullTextPanel* shown = next.fullTextController().panel();
+      QCOMPARE(next.dockWidgetArea(shown), area);
+      QTRY_COMPARE(shown->height(), across);
+      QCOMPARE(next.currentLayout().searchPanelSize, across);
     }
   }
 

@@ -1,5 +1,6 @@
-// Back and Forward over every way a topic comes on view, across lists; and, with
-// FollowAllReferences on, table references and references into another list.
+// Back and Forward over every way a topic comes on view, across lists, after lists changed or
+// went, in a category and after Close List; and, with FollowAllReferences on, table references
+// and references into another list.
 
 #include <QAction>
 #include <QDir>
@@ -10,6 +11,7 @@
 
 #include "core/list/list_kind.h"
 #include "core/support/list_builder.h"
+#include "gui/browse/category_combo_box.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/navigation_controller.h"
 #include "gui/browse/reference_controller.h"
@@ -148,6 +150,70 @@ class NavigationTest : public QObject {
     window().updateCommands();
     QTest::keyClick(window().grid(), Qt::Key_Backspace);
     QCOMPARE(state().currentTopic, 2);
+  }
+
+  // The lists changed before Back and Forward: an entry's topic is found again by identifier and
+  // title; topics that are gone are named once and skipped; a list that cannot be opened says so
+  // once and takes all its entries with it.
+  void entriesOfChangedAndVanishedLists() {
+    open("INTERRUP.LST");
+    load(1);  // 2126
+    load(2);  // 214C
+    load(3);  // 10
+    open("ports.lst");
+    load(1);
+    load(2);
+    // One topic more before 2126; 214C and 10 removed.
+    std::string edited = InterruptList();
+    const std::size_t from = edited.find(test::Separator('D', "214C"));
+    edited.erase(from, edited.find(test::Separator('V', "1000")) - from);
+    edited.insert(edited.find(test::Separator('D', "2126")),
+                  test::Separator('D', "2125C3") + test::Line("INT 21 - DOS 1+ - SET PSP"));
+    QVERIFY(test::WriteBytes(path("INTERRUP.LST"), edited));
+    back();
+    back();
+    QCOMPARE(shown(), std::string("ports.lst:0"));
+    messages().clear();
+    back();
+    QCOMPARE(shown(), std::string("INTERRUP.LST:2"));
+    QVERIFY(state().topics().identifier(2) == "2126");
+    QCOMPARE(messages().size(), std::size_t(1));
+    QCOMPARE(messages()[0].text,
+             std::string("Topic 10 is no longer in INTERRUP.LST; Back and Forward skip it"));
+
+    QVERIFY(QFile::rename(path("ports.lst"), path("ports.old")));
+    messages().clear();
+    forward();
+    QCOMPARE(messages().size(), std::size_t(1));
+    QCOMPARE(shown(), std::string("INTERRUP.LST:2"));
+    QVERIFY(!enabled(Command::ViewForward));
+    for (const HistoryEntry& entry : window().navigation().history().entries())
+      QVERIFY(entry.listPath.ends_with("INTERRUP.LST"));
+  }
+
+  // Back keeps the category shown when it holds the topic; right after Close List it shows
+  // the topic that was on view before going further.
+  void backKeepsTheCategoryAndReturnsToTheClosedListsTopic() {
+    open("INTERRUP.LST");
+    CategoryComboBox* combo = window().categoryCombo();
+    int video = -1;
+    for (int i = 0; i < combo->count(); ++i)
+      if (combo->entryBytes(i).starts_with('V')) video = i;
+    QVERIFY(video > 0);
+    combo->setCurrentIndex(video);
+    load(3);
+    load(4);
+    back();
+    QCOMPARE(state().currentTopic, 3);
+    QCOMPARE(combo->currentIndex(), video);
+
+    forward();
+    window().listController().closeList();
+    QVERIFY(enabled(Command::ViewBack));
+    back();
+    QCOMPARE(shown(), std::string("INTERRUP.LST:4"));
+    back();
+    QCOMPARE(shown(), std::string("INTERRUP.LST:3"));
   }
 
   void tableReferencesAndAnotherListWithTheSettingOn() {

@@ -10,6 +10,7 @@ struct RunState {
   bool quitRequested = false;  // end as soon as start-up is complete, without the exit steps
   bool helpAvailable = false;  // the help file exists
   bool windowShown = false;    // the main window has been shown once
+  std::string startFolder;     // the current directory when the viewer started
   std::string listsFolder;     // absolute folder of the lists, ending in a separator
 };
 

@@ -39,19 +39,32 @@ std::optional<HistoryEntry> NavigationHistory::forward() {
   return entries_[position_];
 }
 
-std::optional<HistoryEntry> NavigationHistory::dropAndGoOn(bool goingBack) {
+std::optional<HistoryEntry> NavigationHistory::dropAndGoOn(bool goingBack, bool wholeList) {
   if (entries_.empty()) return std::nullopt;
   const std::size_t dropped = position_;
-  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(dropped));
-  lastWasStep_ = provisional_ = false;
-  if (dropped == 0) {
-    // Only going back can reach the first entry; the one after it is where the move began.
-    position_ = 0;
-    return std::nullopt;
+  const std::string list = entries_[dropped].listPath;
+  std::vector<HistoryEntry> kept;
+  kept.reserve(entries_.size());
+  std::optional<std::size_t> next;   // the nearest entry kept in the direction of travel
+  std::optional<std::size_t> start;  // the nearest one kept on the other side
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (i == dropped || (wholeList && entries_[i].listPath == list)) continue;
+    if (i < dropped) (goingBack ? next : start) = kept.size();
+    if (i > dropped && !(goingBack ? start : next)) (goingBack ? start : next) = kept.size();
+    kept.push_back(std::move(entries_[i]));
   }
-  position_ = dropped - 1;
-  if (goingBack) return entries_[position_];
-  return forward();
+  entries_ = std::move(kept);
+  lastWasStep_ = provisional_ = false;
+  if (next) {
+    position_ = *next;
+    return entries_[position_];
+  }
+  position_ = start.value_or(0);
+  return std::nullopt;
+}
+
+void NavigationHistory::renumberCurrent(TopicNumber topic) {
+  if (!entries_.empty()) entries_[position_].topic = topic;
 }
 
 }  // namespace qorl

@@ -25,6 +25,10 @@ struct HistoryEntry {
   std::string listPath;     // the list as it was opened
   TopicNumber topic = -1;   // topic number in that list
   std::int32_t scroll = 0;  // the topic view's vertical scroll position when it was left
+  // The topic's identifier and title: the list may change before the entry is shown again, and
+  // the topic is then found by them (its number only says where to start looking).
+  std::string identifier;
+  std::string title;
 
   bool sameTopic(const HistoryEntry& other) const {
     return topic == other.topic && listPath == other.listPath;
@@ -54,10 +58,13 @@ class NavigationHistory {
   // Moves one entry back or forward and returns the entry now on view; nothing at either end.
   std::optional<HistoryEntry> back();
   std::optional<HistoryEntry> forward();
-  // Removes the entry that back() or forward() just moved to (its list or topic is gone) and
-  // moves on in the same direction: returns the next entry to try, now the one on view, or
-  // nothing when there is none, the position then being the entry the move started from.
-  std::optional<HistoryEntry> dropAndGoOn(bool goingBack);
+  // Removes the entry that back() or forward() just moved to (its list or topic is gone), with
+  // wholeList every entry of its list, and moves on in the same direction: returns the next
+  // entry to try, now the one on view, or nothing when there is none, the position then being
+  // the nearest entry left on the other side (where the move started).
+  std::optional<HistoryEntry> dropAndGoOn(bool goingBack, bool wholeList = false);
+  // The entry on view was found again under another number (its list changed).
+  void renumberCurrent(TopicNumber topic);
 
   const HistoryEntry* current() const { return entries_.empty() ? nullptr : &entries_[position_]; }
   const std::vector<HistoryEntry>& entries() const { return entries_; }

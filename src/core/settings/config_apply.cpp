@@ -66,22 +66,26 @@ ConfigDialogValues DialogValuesFrom(const ConfigRecord& config) {
   return v;
 }
 
+std::string SettleListsFolder(std::string& defStartupDir, const std::string& startFolder,
+                              const DirectoryAccess& fs) {
+  if (fs.isFolder(defStartupDir) && fs.changeCurrent(defStartupDir)) {
+    defStartupDir = fs.current();
+  } else {
+    defStartupDir.clear();
+    if (!startFolder.empty()) fs.changeCurrent(startFolder);
+  }
+  return WithTrailingSeparator(fs.current());
+}
+
 ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const ConfigRecord& old,
-                                    const std::string& programFolder, const DirectoryAccess& fs) {
+                                    const std::string& startFolder, const DirectoryAccess& fs) {
   ConfigApplyResult result;
   ConfigRecord& c = result.config;
   ConfigEffects& effects = result.effects;
   c = old;
 
-  // Lists folder: an entered folder that exists (and can be entered) becomes the current
-  // directory, stored as the system reports it; anything else empties the setting and the
-  // program's folder becomes current.
-  if (fs.isFolder(values.defStartupDir) && fs.changeCurrent(values.defStartupDir)) {
-    c.DefStartupDir = fs.current();
-  } else {
-    c.DefStartupDir.clear();
-    fs.changeCurrent(programFolder);
-  }
+  c.DefStartupDir = values.defStartupDir;
+  result.listsFolder = SettleListsFolder(c.DefStartupDir, startFolder, fs);
   effects.rebuildListMenu = c.DefStartupDir != old.DefStartupDir;
 
   c.ReloadLastOpenList = false;
@@ -127,8 +131,6 @@ ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const Conf
   if (c.TopicFormatting != old.TopicFormatting || c.EnabledSeeAlsoMenu != old.EnabledSeeAlsoMenu ||
       c.FollowAllReferences != old.FollowAllReferences)
     effects.reloadTopic = true;
-
-  result.listsFolder = WithTrailingSeparator(fs.current());
   return result;
 }
 

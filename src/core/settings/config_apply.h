@@ -79,11 +79,18 @@ struct ConfigApplyResult {
 // The controls as a record (with the topic view's font in topicFontName/Size) sets them.
 ConfigDialogValues DialogValuesFrom(const ConfigRecord& config);
 
-// Stores the controls into a copy of old (whose topic font is the view's current font), makes
-// the lists folder the current directory (the program's folder when the entered folder is
-// missing) and says which effects the change needs. programFolder: the program file's folder.
+// The lists location and the lists folder, one rule for start-up and Ok: a location naming a
+// folder that can be entered becomes the current directory and is kept as the system reports it
+// (absolute); an empty or missing one is emptied and the folder the viewer was started in
+// (startFolder) becomes current again. Returns the lists folder: the current directory with a
+// trailing separator.
+std::string SettleListsFolder(std::string& defStartupDir, const std::string& startFolder,
+                              const DirectoryAccess& fs);
+
+// Stores the controls into a copy of old (whose topic font is the view's current font), settles
+// the lists folder (SettleListsFolder) and says which effects the change needs.
 ConfigApplyResult ApplyDialogValues(const ConfigDialogValues& values, const ConfigRecord& old,
-                                    const std::string& programFolder, const DirectoryAccess& fs);
+                                    const std::string& startFolder, const DirectoryAccess& fs);
 
 // folder with a trailing separator ('/', or '\' on Windows) unless it ends in one.
 std::string WithTrailingSeparator(std::string folder);

@@ -157,6 +157,7 @@ LayoutState WithStoredValues(LayoutState state, const LayoutValues& values) {
   Assign(state.statusBarVisible, values.statusBarVisible);
   Assign(state.searchPanelVisible, values.searchPanelVisible);
   Assign(state.searchPanelArea, values.searchPanelArea);
+  Assign(state.searchPanelSize, values.searchPanelSize);
   return state;
 }
 
@@ -208,6 +209,7 @@ void LoadSettings(SettingsHive& hive, std::int32_t major, LayoutValues& layout,
     layout.statusBarVisible = read.boolean("StatusBar.Visible");
     layout.searchPanelVisible = read.boolean("SearchPanel.Visible");
     layout.searchPanelArea = read.integer("SearchPanel.Area");
+    layout.searchPanelSize = read.integer("SearchPanel.Size");
     Assign(config.TopicsHeightPerc, read.real("TopicsHeightPerc"));
     Assign(config.TopicsColWidth, read.integer("TopicsColWidth"));
   }
@@ -256,6 +258,7 @@ void SaveSettings(SettingsHive& hive, std::int32_t major, const WindowPlacement&
     write.integer("TopicsColWidth", config.TopicsColWidth);
     write.boolean("SearchPanel.Visible", layout.searchPanelVisible);
     write.integer("SearchPanel.Area", layout.searchPanelArea);
+    write.integer("SearchPanel.Size", layout.searchPanelSize);
   }
   {
     const std::unique_ptr<HiveKey> key = hive.createKey(SubKeyPath(major, "Config"));

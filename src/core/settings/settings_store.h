@@ -65,6 +65,7 @@ struct LayoutValues {
   std::optional<bool> statusBarVisible;                // StatusBar.Visible
   std::optional<bool> searchPanelVisible;              // SearchPanel.Visible
   std::optional<std::int32_t> searchPanelArea;         // SearchPanel.Area
+  std::optional<std::int32_t> searchPanelSize;         // SearchPanel.Size
 
   bool operator==(const LayoutValues&) const = default;
 };
@@ -81,10 +82,11 @@ struct LayoutState {
   bool topicsHeaderVisible = true;
   bool panelCurrentTopicHeaderVisible = true;
   bool statusBarVisible = true;
-  // The panel of Search All Topics: shown or not, and the window side it is docked to
-  // (1 left, 2 right, 4 top, 8 bottom).
+  // The panel of Search All Topics: shown or not, the window side it is docked to (1 left,
+  // 2 right, 4 top, 8 bottom) and its extent across that side in pixels (0: its own size).
   bool searchPanelVisible = false;
   std::int32_t searchPanelArea = 8;
+  std::int32_t searchPanelSize = 0;
 
   bool operator==(const LayoutState&) const = default;
 };

@@ -39,6 +39,7 @@
 #include "gui/tools/about_dialog.h"
 #include "gui/tools/tools_menu.h"
 #include "gui/window/busy_indicator.h"
+#include "gui/window/dock_extent.h"
 #include "gui/window/help_window.h"
 #include "gui/window/main_panel.h"
 #include "gui/window/status_bar.h"
@@ -89,7 +90,7 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                                         *find_, this);
   references_->setListAccess(list_, currentTopic_);
   navigation_ =
-      new NavigationController(state_, widgets, currentTopic_, *loader_, *list_, *find_,
+      new NavigationController(state_, widgets, currentTopic_, *loader_, *list_, *find_, messages_,
                                actions_[Command::ViewBack], actions_[Command::ViewForward], this);
   listMenu_ =
       new OpenListMenu(openListMenu_, actions_.openOther, *list_, state_, this, statusBar_, [this] {
@@ -103,6 +104,7 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   };
   fullText_ =
       new FullTextController(this, state_, currentTopic_, *busy_, *find_, std::move(fullText));
+  searchPanelExtent_ = new DockExtent(this, fullText_->panel());
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
@@ -387,6 +389,7 @@ void TFormMain::applyLayout(const LayoutValues& values) {
       area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea)
     addDockWidget(area, fullText_->panel());
   fullText_->panel()->setVisible(layout_.searchPanelVisible);
+  searchPanelExtent_->apply(layout_.searchPanelSize);
 }
 
 void TFormMain::applyConfig(const ConfigRecord& config) {
@@ -444,6 +447,7 @@ LayoutState TFormMain::currentLayout() const {
   l.statusBarVisible = !statusBar_->isHidden();
   l.searchPanelVisible = !fullText_->panel()->isHidden();
   l.searchPanelArea = static_cast<std::int32_t>(dockWidgetArea(fullText_->panel()));
+  l.searchPanelSize = searchPanelExtent_->extent();
   return l;
 }
 
@@ -465,9 +469,9 @@ void TFormMain::setHelpFile(const QString& path) {
   updateCommands();
 }
 
-void TFormMain::setProgramFolder(const std::string& folder) {
-  programFolder_ = folder;
-  if (configDialog_) configDialog_->setProgramFolder(folder);
+void TFormMain::setStartFolder(const std::string& folder) {
+  startFolder_ = folder;
+  if (configDialog_) configDialog_->setStartFolder(folder);
 }
 
 TFormConfig* TFormMain::configDialog() {
@@ -475,7 +479,7 @@ TFormConfig* TFormMain::configDialog() {
     configDialog_ = new TFormConfig(messages_, this);
     ConnectConfigDialog(*this, *configDialog_);
     configDialog_->setHelpFile(helpFile_);
-    configDialog_->setProgramFolder(programFolder_);
+    configDialog_->setStartFolder(startFolder_);
   }
   return configDialog_;
 }
@@ -545,7 +549,7 @@ WindowState TFormMain::commandWindowState() const {
   s.rowCount = gridView_->rowCount();
   s.zoomed = mainPanel_->zoomed();
   s.helpAvailable = helpAvailable_;
-  s.canGoBack = navigation_->history().canGoBack();
+  s.canGoBack = navigation_->canGoBack();
   s.canGoForward = navigation_->history().canGoForward();
   return s;
 }

@@ -27,6 +27,7 @@ class MessageService;
 namespace qorl::gui {
 
 class CategoryComboBox;
+class DockExtent;
 class CategoryController;
 class FileDialogs;
 class FindController;
@@ -120,8 +121,8 @@ class TFormMain : public QMainWindow {
   TFormConfig* configDialog();
   ToolsMenu& toolsMenu() { return *tools_; }
   TFormAbout& aboutBox();
-  // Where the Configuration dialog finds the program's own files.
-  void setProgramFolder(const std::string& folder);
+  // The folder the viewer was started in: the lists folder of an empty lists location.
+  void setStartFolder(const std::string& folder);
 
   // Grid column widths after a change of size: column 1 takes the rest.
   void fitColumns();
@@ -147,7 +148,7 @@ class TFormMain : public QMainWindow {
   CommandActions actions_;
   double dpi_ = 96.0;
   QString helpFile_;
-  std::string programFolder_;
+  std::string startFolder_;
   std::string listsFolder_;
   bool helpAvailable_ = false;
   bool fittingColumns_ = false;
@@ -186,6 +187,7 @@ class TFormMain : public QMainWindow {
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
   FullTextController* fullText_ = nullptr;
+  DockExtent* searchPanelExtent_ = nullptr;
   ReferenceController* references_ = nullptr;
   NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;

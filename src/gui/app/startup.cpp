@@ -48,21 +48,6 @@ void LoadCategoryDescriptions(const std::string& path, BrowseState& state) {
   state.descriptions = ParseCategoryDescriptions(bytes);
 }
 
-// DefStartupDir becomes the current directory when it is a folder, else it is cleared; the
-// lists folder is the current directory with a trailing separator ('\' on Windows).
-std::string FixListsFolder(ConfigRecord& config) {
-  if (!config.DefStartupDir.empty()) {
-    std::error_code error;
-    if (std::filesystem::is_directory(FilePath(config.DefStartupDir), error)) {
-      std::filesystem::current_path(FilePath(config.DefStartupDir), error);
-    } else {
-      config.DefStartupDir.clear();
-    }
-  }
-  std::error_code error;
-  return WithTrailingSeparator(Utf8Path(std::filesystem::current_path(error)));
-}
-
 void Shutdown(TFormMain& window, SettingsHive& hive, std::int32_t major, const RunState& run,
               MessageService& messages) {
   BrowseState& state = window.browseState();
@@ -79,6 +64,8 @@ void Shutdown(TFormMain& window, SettingsHive& hive, std::int32_t major, const R
 std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& run) {
   MessageService& messages = *env.messages;
   SettingsHive& hive = *env.hive;
+  // An empty lists location means this folder, at start-up and whenever it is confirmed later.
+  run.startFolder = SystemDirectories().current();
   InstallFontSubstitutes();
   // Phase A: version, command line (error 10 before the window appears), placement.
   const std::int32_t major = ReadVersion().major;
@@ -109,12 +96,13 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   window->setWindowTitle(QString::fromUtf8(kProgramTitle));
   window->setHelpFile(QString::fromStdString(ProgramFilePath(env.programDir, kHelpFileName)));
   run.helpAvailable = window->helpAvailable();
-  window->setProgramFolder(env.programDir);
+  window->setStartFolder(run.startFolder);
   window->applyMinimumSize();
   LoadCategoryDescriptions(ProgramFilePath(env.programDir, kCategoryFileName),
                            window->browseState());
   window->applyColumnWidths();
-  run.listsFolder = FixListsFolder(window->config());
+  run.listsFolder =
+      SettleListsFolder(window->config().DefStartupDir, run.startFolder, SystemDirectories());
   window->setListsFolder(run.listsFolder);
   BrowseState& state = window->browseState();
   state.listPath = window->config().DefStartupList;

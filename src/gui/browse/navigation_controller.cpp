@@ -6,6 +6,12 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <set>
+
+#include "core/list/file_path.h"
+#include "core/list/message_service.h"
+#include "core/search/topic_mark.h"
+#include "gui/browse/codepage437.h"
 
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topic_text_view.h"
@@ -36,13 +42,15 @@ bool IsGridStepKey(const QKeyEvent& key) {
 NavigationController::NavigationController(BrowseState& state, const BrowseWidgets& widgets,
                                            TopicTextView* view, TopicLoader& loader,
                                            ListController& list, FindController& find,
-                                           QAction* back, QAction* forward, QObject* parent)
+                                           MessageService& messages, QAction* back,
+                                           QAction* forward, QObject* parent)
     : QObject(parent),
       state_(state),
       widgets_(widgets),
       view_(view),
       list_(list),
       find_(find),
+      messages_(messages),
       back_(back),
       forward_(forward) {
   connect(&loader, &TopicLoader::aboutToShow, this, &NavigationController::keepScroll);
@@ -54,16 +62,25 @@ NavigationController::NavigationController(BrowseState& state, const BrowseWidge
   qApp->installEventFilter(this);
 }
 
+bool NavigationController::onView(const HistoryEntry& entry) const {
+  return state_.session.isOpen() && entry.listPath == state_.listPath &&
+         entry.topic == state_.currentTopic;
+}
+
+bool NavigationController::canGoBack() const {
+  const HistoryEntry* current = history_.current();
+  return history_.canGoBack() || (current && !onView(*current));
+}
+
 void NavigationController::keepScroll() {
   const HistoryEntry* current = history_.current();
-  if (!navigating_ && current && current->topic == state_.currentTopic &&
-      current->listPath == state_.listPath)
-    history_.setScroll(view_->scrollPosition());
+  if (!navigating_ && current && onView(*current)) history_.setScroll(view_->scrollPosition());
 }
 
 void NavigationController::onTopicLoaded() {
   if (navigating_) return;
-  HistoryEntry entry{state_.listPath, state_.currentTopic, 0};
+  const TopicMark mark = MarkOf(state_.topics(), state_.currentTopic);
+  HistoryEntry entry{state_.listPath, state_.currentTopic, 0, mark.identifier, mark.title};
   const HistoryEntry* current = history_.current();
   VisitKind kind = gridStep_ ? VisitKind::Step : VisitKind::Jump;
   // The first topic shown in a list just opened may be only the way to the topic a reference
@@ -84,21 +101,48 @@ void NavigationController::onTopicLoaded() {
 
 void NavigationController::go(bool back) {
   keepScroll();
-  std::optional<HistoryEntry> target = back ? history_.back() : history_.forward();
-  while (target && !show(*target)) target = history_.dropAndGoOn(back);
+  std::optional<HistoryEntry> target;
+  // With its list closed the entry on view is no longer shown: Back
+  // shows it again before going further.
+  const HistoryEntry* current = history_.current();
+  if (back && current && !onView(*current))
+    target = *current;
+  else
+    target = back ? history_.back() : history_.forward();
+  // One message per list on the way: a list that cannot be opened said so and all its entries
+  // go; a topic that is no longer in its list is named once.
+  std::set<std::string> told;
+  while (target) {
+    const ShowOutcome outcome = show(*target);
+    if (outcome == ShowOutcome::Shown) return;
+    if (outcome == ShowOutcome::TopicGone && told.insert(target->listPath).second)
+      messages_.information(GoneTopicMessage(*target));
+    target = history_.dropAndGoOn(back, outcome == ShowOutcome::ListGone);
+  }
 }
 
-bool NavigationController::show(const HistoryEntry& entry) {
+NavigationController::ShowOutcome NavigationController::show(const HistoryEntry& entry) {
   const QScopedValueRollback<bool> guard(navigating_, true);
   if (!state_.session.isOpen() || entry.listPath != state_.listPath) {
     list_.openList(entry.listPath);
-    if (!state_.session.isOpen() || state_.listPath != entry.listPath) return false;
+    if (!state_.session.isOpen() || state_.listPath != entry.listPath) return ShowOutcome::ListGone;
   }
-  if (!state_.topics().isValid(entry.topic)) return false;
-  find_.showTopic(entry.topic);
-  if (state_.currentTopic != entry.topic) return false;
+  // The list may have changed since the entry was made: its topic is looked for again.
+  const TopicNumber topic =
+      FindMarkedTopic(state_.topics(), {entry.topic, entry.identifier, entry.title});
+  if (topic < 0) return ShowOutcome::TopicGone;
+  if (topic != entry.topic) history_.renumberCurrent(topic);
+  // The category shown stays when it holds the topic.
+  find_.selectAndLoadTopic(topic);
+  if (state_.currentTopic != topic) return ShowOutcome::NotShown;  // the loader said why
   view_->setScrollPosition(entry.scroll);
-  return true;
+  return ShowOutcome::Shown;
+}
+
+std::string NavigationController::GoneTopicMessage(const HistoryEntry& entry) {
+  const std::string topic = FromCp437(entry.identifier).toStdString();
+  const std::string name = Utf8Path(FilePath(entry.listPath).filename());
+  return "Topic " + topic + " is no longer in " + name + "; Back and Forward skip it";
 }
 
 bool NavigationController::eventFilter(QObject* watched, QEvent* event) {

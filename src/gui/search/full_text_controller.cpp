@@ -8,6 +8,7 @@
 #include "core/app/list_menu.h"
 #include "core/browse/codepage437.h"
 #include "core/list/busy.h"
+#include "core/search/topic_mark.h"
 #include "core/search/topic_text_search.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/search/find_controller.h"
@@ -72,11 +73,16 @@ void FullTextController::showPanel() {
 void FullTextController::startSearch() {
   stopSearch();
   searched_ = panel_->values();
-  if (searched_.text.empty()) return;
-  panel_->addToHistory(searched_.text);
   activeRow_ = -1;
   clearHighlights();
   pattern_.clear();
+  if (searched_.text.empty()) {
+    // Nothing to search for: the results of the last search go.
+    model_->reset({}, 0);
+    panel_->setCountText({});
+    return;
+  }
+  panel_->addToHistory(searched_.text);
   const bool encoded = EncodeCp437FromUtf8(searched_.text, pattern_);
 
   FullTextRequest request;
@@ -96,6 +102,13 @@ void FullTextController::startSearch() {
   if (!encoded) {
     panel_->setCountText(QString::fromStdString("Search string '" + searched_.text +
                                                 "' not found: code page 437 cannot hold it"));
+    return;
+  }
+  // Nothing to search is no "not found": say why.
+  if (request.targets.empty()) {
+    panel_->setCountText(searched_.allLists ? QString::fromStdString("No list files in " +
+                                                                     environment_.listsFolder())
+                                            : QString("No list is open"));
     return;
   }
   searchingCurrentList_ = !searched_.allLists;
@@ -156,17 +169,18 @@ void FullTextController::chooseResult(int r) {
   const std::string path = model_->targetOf(r).path;
   if (!state_.session.isOpen() || !SameExistingFile(path, state_.listPath))
     environment_.openList(path);
-  // The list may have changed since it was searched: the topic must still be the one found.
-  if (!state_.session.isOpen() || !SameExistingFile(path, state_.listPath) ||
-      !state_.topics().isValid(row.match.topic) ||
-      state_.topics().identifier(row.match.topic) != row.identifier)
-    return;
+  if (!state_.session.isOpen() || !SameExistingFile(path, state_.listPath)) return;
+  // The list may have changed since it was searched: the topic found is looked for again.
+  const TopicNumber topic =
+      FindMarkedTopic(state_.topics(), {row.match.topic, row.identifier, row.title});
+  if (topic < 0) return;
   panel_->results()->setCurrentIndex(model_->index(r, FullTextResultsModel::TopicColumn));
   showingResult_ = true;
-  find_.selectAndLoadTopic(row.match.topic);
+  find_.selectAndLoadTopic(topic);
   showingResult_ = false;
-  if (state_.currentTopic != row.match.topic) return;
+  if (state_.currentTopic != topic) return;
   activeRow_ = r;
+  activeTopic_ = topic;
   highlightHits();
 }
 
@@ -213,7 +227,7 @@ void FullTextController::clearHighlights() {
 
 bool FullTextController::stepHit(int direction) {
   if (activeRow_ < 0 || !panel_->isVisible() || activeRow_ >= model_->rowCount() ||
-      state_.currentTopic != model_->row(activeRow_).match.topic)
+      state_.currentTopic != activeTopic_)
     return false;
   const int next = hitIndex_ + direction;
   if (next >= 0 && next < static_cast<int>(hits_.size())) {

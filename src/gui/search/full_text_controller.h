@@ -91,8 +91,9 @@ class FullTextController : public QObject {
   std::string pattern_;           // its text in code page 437
   bool busyShown_ = false;
   bool searchingCurrentList_ = false;
-  int activeRow_ = -1;          // the chosen result whose topic is on view, or -1
-  bool showingResult_ = false;  // a chosen result's topic is being loaded
+  int activeRow_ = -1;            // the chosen result whose topic is on view, or -1
+  TopicNumber activeTopic_ = -1;  // its topic's number in the open list
+  bool showingResult_ = false;    // a chosen result's topic is being loaded
   std::vector<int> hits_;
   int hitIndex_ = -1;
 };

@@ -360,7 +360,7 @@ ConfigDialogValues TFormConfig::dialogValues() const {
 
 ConfigEffects TFormConfig::applyDialogControls() {
   const ConfigRecord old = read_ ? read_() : ConfigRecord{};
-  const ConfigApplyResult result = ApplyDialogValues(dialogValues(), old, programFolder_, fs_);
+  const ConfigApplyResult result = ApplyDialogValues(dialogValues(), old, startFolder_, fs_);
   pending_.fontName = result.config.topicFontName;
   pending_.fontSize = result.config.topicFontSize;
   if (store_) store_(result);

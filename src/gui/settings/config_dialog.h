@@ -40,7 +40,8 @@ class TFormConfig : public QDialog {
   // store: puts the new record (and lists folder) in place, without the immediate effects.
   void setRecordAccess(std::function<ConfigRecord()> read,
                        std::function<void(const ConfigApplyResult&)> store);
-  void setProgramFolder(const std::string& folder) { programFolder_ = folder; }
+  // The lists folder of an empty or missing lists location: where the viewer was started.
+  void setStartFolder(const std::string& folder) { startFolder_ = folder; }
   void setDirectoryAccess(DirectoryAccess fs) { fs_ = std::move(fs); }
   void setChoosers(std::unique_ptr<ConfigChoosers> choosers);
   // The manual behind the help contexts; without it there is no help button and help requests
@@ -95,7 +96,7 @@ class TFormConfig : public QDialog {
   MessageService& messages_;
   std::function<ConfigRecord()> read_;
   std::function<void(const ConfigApplyResult&)> store_;
-  std::string programFolder_;
+  std::string startFolder_;
   DirectoryAccess fs_;
   std::unique_ptr<ConfigChoosers> choosers_;
   QString helpFile_;

@@ -1,5 +1,5 @@
 // Back and Forward: which visits make entries, the depth, Forward cleared by a new visit, and
-// entries whose list is gone skipped in either direction.
+// entries whose list is gone skipped in either direction, one by one or all of a list at once.
 #include <gtest/gtest.h>
 
 #include "core/browse/navigation_history.h"
@@ -7,8 +7,12 @@
 namespace qorl {
 namespace {
 
-HistoryEntry At(TopicNumber topic, const char* list = "A.LST") {
-  return {list, topic, 0};
+HistoryEntry At(TopicNumber topic, const char* list = "A.LST", std::int32_t scroll = 0) {
+  HistoryEntry entry;
+  entry.listPath = list;
+  entry.topic = topic;
+  entry.scroll = scroll;
+  return entry;
 }
 
 TEST(NavigationHistory, BackForwardAndANewVisitClearsForward) {
@@ -20,14 +24,14 @@ TEST(NavigationHistory, BackForwardAndANewVisitClearsForward) {
   h.setScroll(40);
   h.visit(At(3, "B.LST"));
   ASSERT_EQ(h.entries().size(), 3u);
-  EXPECT_EQ(h.back(), (HistoryEntry{"A.LST", 2, 40}));
+  EXPECT_EQ(h.back(), At(2, "A.LST", 40));
   EXPECT_EQ(h.back(), At(1));
   EXPECT_FALSE(h.canGoBack());
-  EXPECT_EQ(h.forward(), (HistoryEntry{"A.LST", 2, 40}));
+  EXPECT_EQ(h.forward(), At(2, "A.LST", 40));
   h.visit(At(7));
   EXPECT_FALSE(h.canGoForward());
   EXPECT_EQ(h.entries().size(), 3u);
-  EXPECT_EQ(h.back(), (HistoryEntry{"A.LST", 2, 40}));
+  EXPECT_EQ(h.back(), At(2, "A.LST", 40));
 }
 
 TEST(NavigationHistory, KeepsTheNewestHundred) {
@@ -80,6 +84,26 @@ TEST(NavigationHistory, VanishedEntriesAreDroppedInTheDirectionOfTravel) {
   EXPECT_FALSE(h.dropAndGoOn(true));
   EXPECT_EQ(h.current()->topic, 4);
   EXPECT_EQ(h.entries().size(), 1u);
+}
+
+TEST(NavigationHistory, AListThatIsGoneTakesAllItsEntriesAtOnce) {
+  NavigationHistory h;
+  for (TopicNumber n = 1; n <= 8; ++n) h.visit(At(n, n % 2 ? "A.LST" : "P.LST"));
+  // On 8 (P.LST), Back reaches 7 in A.LST, which cannot be opened: every A.LST entry goes, and
+  // the entry before 7 that is left is 6.
+  ASSERT_EQ(h.back()->topic, 7);
+  EXPECT_EQ(h.dropAndGoOn(true, true)->topic, 6);
+  EXPECT_EQ(h.entries().size(), 4u);
+  EXPECT_EQ(h.entries().back().topic, 8);
+  // Going forward into a list that is gone, with nothing after it, ends where the move began.
+  h.visit(At(9, "C.LST"));  // drops Forward (8)
+  EXPECT_EQ(h.back()->topic, 6);
+  ASSERT_EQ(h.forward()->topic, 9);
+  EXPECT_FALSE(h.dropAndGoOn(false, true));
+  EXPECT_EQ(h.current()->topic, 6);
+  // An entry found again under another number keeps it.
+  h.renumberCurrent(7);
+  EXPECT_EQ(h.current()->topic, 7);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/search/topic_mark.h"
+
 namespace qorl {
 namespace {
 
@@ -26,6 +28,25 @@ TEST(LocateTopic, FindsTheFirstIdentifierFromTopicOneOn) {
   EXPECT_EQ(LocateTopic(table, "2f1234", ""), 4);
   EXPECT_EQ(LocateTopic(table, "99", ""), -1);
   EXPECT_EQ(LocateTopic(table, "214B00", ""), -1);  // the identifier must hold all of the key
+}
+
+// A remembered topic is found again by identifier and title after its list changed: where it
+// was, else the nearest topic that is the same, else nowhere.
+TEST(FindMarkedTopic, FindsARememberedTopicAfterTheListChanged) {
+  const TopicTable table = SampleTable();
+  EXPECT_EQ(MarkOf(table, 5), (TopicMark{5, "2F1234", "Bar - name installation"}));
+  EXPECT_EQ(FindMarkedTopic(table, MarkOf(table, 5)), 5);
+  EXPECT_EQ(FindMarkedTopic(table, {4, "2F1234", "Bar - name installation"}), 5);  // moved on
+  EXPECT_EQ(FindMarkedTopic(table, {6, "2F1234", "Foo - NAME CHECK"}), 4);         // moved back
+  EXPECT_EQ(FindMarkedTopic(table, {99, "1000", "VIDEO - SET VIDEO MODE"}), 1);
+  EXPECT_EQ(FindMarkedTopic(table, {4, "2F1234", "Foo - name check"}), -1);  // exact bytes
+  EXPECT_EQ(FindMarkedTopic(table, {2, "2F1236", "Foo - NAME CHECK"}), -1);
+  TopicTable twice = SampleTable();
+  twice.append("214B", 'D', 70, 10, "DOS 2+ - EXEC - LOAD AND/OR EXECUTE PROGRAM");
+  EXPECT_EQ(FindMarkedTopic(twice, MarkOf(table, 2)), 2);
+  EXPECT_EQ(FindMarkedTopic(twice, {4, "214B", "DOS 2+ - EXEC - LOAD AND/OR EXECUTE PROGRAM"}), 2);
+  EXPECT_EQ(FindMarkedTopic(twice, {5, "214B", "DOS 2+ - EXEC - LOAD AND/OR EXECUTE PROGRAM"}), 7);
+  EXPECT_EQ(FindMarkedTopic(TopicTable{}, MarkOf(table, 2)), -1);
 }
 
 TEST(LocateTopic, NarrowsByTitleTextAndNeedsKeyOrTitle) {

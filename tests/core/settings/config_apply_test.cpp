@@ -15,7 +15,7 @@ const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferr
 
 // A file system of named folders and files with a current directory that follows changes.
 struct FakeFileSystem {
-  std::set<std::string> folders{"/prog/", "/lists", "/other"};
+  std::set<std::string> folders{"/started/", "/lists", "/other"};
   std::set<std::string> files{"/lists/INTERRUP.LST"};
   std::string current = "/start";
 
@@ -33,10 +33,11 @@ struct FakeFileSystem {
   }
 };
 
-const std::string kProgram = "/prog/";
+// The folder the viewer was started in: an empty or missing lists location means it.
+const std::string kStarted = "/started/";
 
 ConfigApplyResult ApplyUnchanged(const ConfigRecord& config, FakeFileSystem& fs) {
-  return ApplyDialogValues(DialogValuesFrom(config), config, kProgram, fs.access());
+  return ApplyDialogValues(DialogValuesFrom(config), config, kStarted, fs.access());
 }
 
 TEST(ConfigDialogValues, DefaultsGiveTheFirstShowing) {
@@ -73,14 +74,14 @@ TEST(ConfigDialogValues, StartupChoiceIndexChoiceAndDefaultFont) {
   EXPECT_FALSE(DialogValuesFrom(c).useDefaultFont);
 }
 
-TEST(ConfigApply, UnchangedNeedsNothingButStillEntersTheProgramFolder) {
+TEST(ConfigApply, UnchangedNeedsNothingButStillEntersTheStartFolder) {
   FakeFileSystem fs;
   const ConfigRecord c;
   const ConfigApplyResult r = ApplyUnchanged(c, fs);
   EXPECT_EQ(r.effects, ConfigEffects{});
   EXPECT_EQ(r.config, c);
-  EXPECT_EQ(fs.current, "/prog/");
-  EXPECT_EQ(r.listsFolder, "/prog/");
+  EXPECT_EQ(fs.current, "/started/");
+  EXPECT_EQ(r.listsFolder, "/started/");
 }
 
 TEST(ConfigApply, UnchangedWithEveryOptionTurnedNeedsNothing) {
@@ -104,14 +105,14 @@ TEST(ConfigApply, MissingFolderEmptiesTheSettingAndRebuildsOnlyIfItWasSet) {
   c.DefStartupDir = "/lists";
   ConfigDialogValues v = DialogValuesFrom(c);
   v.defStartupDir = "/gone";
-  ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, fs.access());
+  ConfigApplyResult r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_EQ(r.config.DefStartupDir, "");
-  EXPECT_EQ(fs.current, "/prog/");
-  EXPECT_EQ(r.listsFolder, "/prog/");
+  EXPECT_EQ(fs.current, "/started/");
+  EXPECT_EQ(r.listsFolder, "/started/");
   EXPECT_EQ(r.effects, (ConfigEffects{true, false, false}));
 
   c.DefStartupDir.clear();
-  r = ApplyDialogValues(v, c, kProgram, fs.access());
+  r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_EQ(r.effects, ConfigEffects{});
 }
 
@@ -126,7 +127,7 @@ TEST(ConfigApply, NewFolderBecomesCurrentAsTheSystemReportsIt) {
     fs.current = "/start/rel";
     return true;
   };
-  const ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, access);
+  const ConfigApplyResult r = ApplyDialogValues(v, c, kStarted, access);
   EXPECT_EQ(r.config.DefStartupDir, "/start/rel");
   EXPECT_EQ(r.listsFolder, "/start/rel" + kSeparator);
   EXPECT_TRUE(r.effects.rebuildListMenu);
@@ -144,9 +145,9 @@ TEST(ConfigApply, FolderThatCannotBeEnteredCountsAsMissing) {
     fs.current = p;
     return true;
   };
-  const ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, access);
+  const ConfigApplyResult r = ApplyDialogValues(v, c, kStarted, access);
   EXPECT_EQ(r.config.DefStartupDir, "");
-  EXPECT_EQ(fs.current, "/prog/");
+  EXPECT_EQ(fs.current, "/started/");
 }
 
 TEST(ConfigApply, StartupListChoices) {
@@ -156,24 +157,24 @@ TEST(ConfigApply, StartupListChoices) {
   v.customList = "/lists/INTERRUP.LST";
 
   v.startupList = StartupListChoice::LastOpened;  // the custom text is not stored
-  ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, fs.access());
+  ConfigApplyResult r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_TRUE(r.config.ReloadLastOpenList);
   EXPECT_EQ(r.config.DefStartupList, "");
 
   v.startupList = StartupListChoice::Custom;
-  r = ApplyDialogValues(v, c, kProgram, fs.access());
+  r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_FALSE(r.config.ReloadLastOpenList);
   EXPECT_EQ(r.config.DefStartupList, "/lists/INTERRUP.LST");
   EXPECT_EQ(DialogValuesFrom(r.config).startupList, StartupListChoice::Custom);
 
   v.customList = "/lists/MISSING.LST";  // dropped without a message
-  r = ApplyDialogValues(v, c, kProgram, fs.access());
+  r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_EQ(r.config.DefStartupList, "");
   EXPECT_EQ(DialogValuesFrom(r.config).startupList, StartupListChoice::None);
 
   c.DefStartupList = "/lists/INTERRUP.LST";
   v.startupList = StartupListChoice::None;
-  r = ApplyDialogValues(v, c, kProgram, fs.access());
+  r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_EQ(r.config.DefStartupList, "");
   EXPECT_EQ(r.effects, ConfigEffects{});
 }
@@ -185,7 +186,7 @@ TEST(ConfigApply, EffectsOfSingleChanges) {
   const auto effectsOf = [&](auto change) {
     ConfigDialogValues v = base;
     change(v);
-    return ApplyDialogValues(v, c, kProgram, fs.access()).effects;
+    return ApplyDialogValues(v, c, kStarted, fs.access()).effects;
   };
   EXPECT_EQ(effectsOf([](ConfigDialogValues& v) { v.showCategoryChar = false; }),
             (ConfigEffects{false, true, false}));
@@ -217,7 +218,7 @@ TEST(ConfigApply, StoresEverySettingAndTheIndexPolicy) {
   v.askExit = v.doubleClickZoom = v.wysiwygPrint = v.displayAllLists = true;
   v.showPrintDialog = v.singleClickView = v.onlyParseLst = false;
   v.index = IndexChoice::DontUse;
-  ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, fs.access());
+  ConfigApplyResult r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_TRUE(r.config.AskExit && r.config.DoubleClickZoom && r.config.WYSIWYGPrint &&
               r.config.DisplayAllLists);
   EXPECT_FALSE(r.config.ShowPrintDialog || r.config.SingleClickView || r.config.OnlyParseLST);
@@ -225,7 +226,7 @@ TEST(ConfigApply, StoresEverySettingAndTheIndexPolicy) {
   EXPECT_FALSE(r.config.DontUseIndexFile);
   // Never both set.
   v.index = IndexChoice::UseExisting;
-  r = ApplyDialogValues(v, r.config, kProgram, fs.access());
+  r = ApplyDialogValues(v, r.config, kStarted, fs.access());
   EXPECT_TRUE(r.config.DontUseIndexFile);
   EXPECT_FALSE(r.config.LoadTopicsDirect);
 }
@@ -237,7 +238,7 @@ TEST(ConfigApply, DefaultFontWinsOverThePendingFont) {
   v.fontName = "Arial";
   v.fontSize = 14;
   v.useDefaultFont = true;
-  ConfigApplyResult r = ApplyDialogValues(v, c, kProgram, fs.access());
+  ConfigApplyResult r = ApplyDialogValues(v, c, kStarted, fs.access());
   EXPECT_EQ(r.config.topicFontName, "Courier New");
   EXPECT_EQ(r.config.topicFontSize, 8);
   EXPECT_TRUE(DialogValuesFrom(r.config).useDefaultFont);
@@ -249,15 +250,15 @@ TEST(ConfigApply, DefaultFontWinsOverThePendingFont) {
 TEST(ConfigApplySystem, RealFoldersAndCurrentDirectory) {
   const std::filesystem::path before = std::filesystem::current_path();
   test::TempDir lists;
-  test::TempDir program;
+  test::TempDir started;
   const std::string list = lists.write("PORTS.LST", "x");
   ConfigRecord c;
   ConfigDialogValues v = DialogValuesFrom(c);
   v.defStartupDir = lists.path();
   v.startupList = StartupListChoice::Custom;
   v.customList = list;
-  const std::string programFolder = WithTrailingSeparator(program.path());
-  ConfigApplyResult r = ApplyDialogValues(v, c, programFolder, SystemDirectories());
+  const std::string startFolder = WithTrailingSeparator(started.path());
+  ConfigApplyResult r = ApplyDialogValues(v, c, startFolder, SystemDirectories());
   EXPECT_EQ(std::filesystem::path(r.config.DefStartupDir),
             std::filesystem::canonical(lists.path()));
   EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(lists.path()));
@@ -265,10 +266,10 @@ TEST(ConfigApplySystem, RealFoldersAndCurrentDirectory) {
   EXPECT_EQ(r.config.DefStartupList, list);
 
   v.defStartupDir = list;  // a file is no folder
-  r = ApplyDialogValues(v, r.config, programFolder, SystemDirectories());
+  r = ApplyDialogValues(v, r.config, startFolder, SystemDirectories());
   EXPECT_EQ(r.config.DefStartupDir, "");
   EXPECT_TRUE(r.effects.rebuildListMenu);
-  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(program.path()));
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(started.path()));
   std::filesystem::current_path(before);
 }
 

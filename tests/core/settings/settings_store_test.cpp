@@ -133,13 +133,13 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(hive.writeCount(), 1u);
 
-  EXPECT_EQ(
-      ValueNames(kLayout),
-      (std::vector<std::string>{
-          "WindowState", "BoundsRect", "ToolBarCategories.Width", "CoolBar.Bands[0].ID",
-          "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break", "ToolBar.Visible",
-          "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible", "StatusBar.Visible",
-          "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible", "SearchPanel.Area"}));
+  EXPECT_EQ(ValueNames(kLayout),
+            (std::vector<std::string>{
+                "WindowState", "BoundsRect", "ToolBarCategories.Width", "CoolBar.Bands[0].ID",
+                "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break",
+                "ToolBar.Visible", "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible",
+                "StatusBar.Visible", "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible",
+                "SearchPanel.Area", "SearchPanel.Size"}));
   EXPECT_EQ(ValueNames(kConfig),
             (std::vector<std::string>{
                 "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
