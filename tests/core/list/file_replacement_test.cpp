@@ -20,16 +20,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Temporaries left by writers that were killed are removed at the next write of the same file;
-// one that a live writer holds, and every other file, stay.
+// Temporaries left by writers that were killed are removed at the next write of the same file,
+// and for indexes at the next write of any index in their folder; one that a live writer holds,
+// and every other file, stay.
 TEST(FileReplacement, NextWriteRemovesAbandonedTemporariesOnly) {
   test::TempDir dir;
   const std::vector<std::string> abandoned = {"LIST.qorlv.tmp-3k9x", "LIST.qorlv.tmp-0123456789abc",
+                                              "OTHER.qorlv.tmp-3k9x", "A.qorlv.B.qorlv.tmp-1",
                                               "Qorl Viewer.reg.aB3dE9"};
-  const std::vector<std::string> kept = {"LIST.qorlv.tmp-",      "LIST.qorlv.tmp-UPPER",
-                                         "OTHER.qorlv.tmp-3k9x", "LIST.LST.tmp-3k9x",
-                                         "Qorl Viewer.reg.bad",  "Qorl Viewer.reg.bad100",
-                                         "Qorl Viewer.reg.a1",   "Qorl Viewer.reg.held1"};
+  const std::vector<std::string> kept = {"LIST.qorlv.tmp-",       "LIST.qorlv.tmp-UPPER",
+                                         "OTHER.qorlvx.tmp-3k9x", "LIST.LST.tmp-3k9x",
+                                         "Qorl Viewer.reg.bad",   "Qorl Viewer.reg.bad100",
+                                         "Qorl Viewer.reg.a1",    "Qorl Viewer.reg.held1"};
   for (const auto& name : abandoned) dir.write(name, "left over");
   for (const auto& name : kept) dir.write(name, "other");
   const std::string held = dir.file("LIST.qorlv.tmp-held");
