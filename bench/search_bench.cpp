@@ -92,6 +92,8 @@ void BM_LocateLastTopic(benchmark::State& state) {
   state.counters["topic"] = last;
 }
 
+// The longest topic formatted; with FollowAllReferences its running text is searched for
+// references too (state.range(0) = 1).
 void BM_FormatLongestTopic(benchmark::State& state) {
   const auto* list = InterruptList();
   if (list == nullptr) return state.SkipWithError("INTERRUP.LST is not in QORL_LISTS_DIR");
@@ -100,10 +102,11 @@ void BM_FormatLongestTopic(benchmark::State& state) {
     if (list->table.record(n).length > list->table.record(longest).length) longest = n;
   }
   const std::string_view bytes = list->topicBytes(longest);
+  FormatSettings settings;
+  settings.followAllReferences = state.range(0) != 0;
   for (auto _ : state) {
     const std::string text = DisplayTextOf(bytes);
-    const FormattedTopic topic =
-        FormatTopic(text, list->table.title(longest), 1, true, FormatSettings{});
+    const FormattedTopic topic = FormatTopic(text, list->table.title(longest), 1, true, settings);
     benchmark::DoNotOptimize(topic.spans.data());
   }
   state.counters["bytes"] = static_cast<double>(bytes.size());
@@ -113,7 +116,7 @@ BENCHMARK(BM_TitleSearchNoHitFolded)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TitleSearchNoHitExact)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TitleSearchNoHitWholeWords)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LocateLastTopic)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FormatLongestTopic)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FormatLongestTopic)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace qorl

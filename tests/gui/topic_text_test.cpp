@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -339,6 +340,43 @@ class TopicTextTest : public QObject {
       QVERIFY(seeAlsoMenu()->isVisible());
       seeAlsoMenu()->hide();
     }
+  }
+
+  // Following every reference, each reference is listed once: the list's own first, tables and
+  // other lists in a submenu each; a menu taller than the screen scrolls in one column.
+  void seeAlsoMenuListsEachReferenceOnceInGroupsAndScrolls() {
+    state().options.followAllReferences = true;
+    std::string tables;
+    for (int i = 1; i <= 300; ++i) tables += ",#0" + std::to_string(1000 + i);
+    open("INTERRUP.LST", ListBuilder()
+                             .topic('D', "21", "INT 21 - DOS",
+                                    "SeeAlso: AH=4Ch,#01378,PORT 0060h,#01378,AH=4Ch,#01379,"
+                                    "MEM 0040h:0017h,PORT 0060h,INT 10")
+                             .topic('D', "2A", "INT 2A - MANY TABLES", "SeeAlso: INT 21" + tables)
+                             .str());
+    load(0);
+    QCOMPARE(menuCaptions(), (QStringList{"AH=4Ch", "INT 10", "Tables", "Other lists"}));
+    const auto captions = [this](const char* name) {
+      QStringList out;
+      for (QAction* a : window().findChild<QMenu*>(name)->actions()) out << a->text();
+      return out;
+    };
+    QCOMPARE(captions("PopupMenuSeeAlsoTables"), (QStringList{"#01378", "#01379"}));
+    QCOMPARE(captions("PopupMenuSeeAlsoOtherLists"),
+             (QStringList{"PORT 0060h", "MEM 0040h:0017h"}));
+
+    load(1);
+    QCOMPARE(menuCaptions(), (QStringList{"INT 21", "Tables"}));
+    QMenu* many = QMenu::menuInAction(seeAlsoMenu()->actions().last());
+    QCOMPARE(many->actions().size(), 300);
+    const QRect screen = many->screen()->availableGeometry();
+    many->popup(screen.topLeft());
+    QVERIFY(QTest::qWaitForWindowExposed(many));
+    QVERIFY(many->geometry().height() <= screen.height());
+    QVERIFY(many->geometry().width() < screen.width() / 2);
+    QTest::keyClick(many, Qt::Key_End);
+    QCOMPARE(many->activeAction(), many->actions().last());
+    many->hide();
   }
 
   void closingTheListEmptiesTheSeeAlsoMenu() {

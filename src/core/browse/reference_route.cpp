@@ -7,7 +7,7 @@
 namespace qorl {
 
 std::string_view TableIdOf(std::string_view reference) {
-  if (reference.size() != kTableIdLength + 1 || reference[0] != '#') return {};
+  if (reference.empty() || reference[0] != '#') return {};
   const std::string_view id = reference.substr(1);
   return IsTableId(id) ? id : std::string_view{};
 }

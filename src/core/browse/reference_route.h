@@ -25,8 +25,8 @@ struct ReferenceRoute {
   std::string tableId;
 };
 
-// The table id of a table reference, "#" followed by the five characters of a table id and
-// nothing more; empty when reference is none.
+// The table id of a table reference, "#" followed by a table id (IsTableId) and nothing more;
+// empty when reference is none.
 std::string_view TableIdOf(std::string_view reference);
 
 // The list kind whose references have reference's shape: "INT" 1, "PORT " 2, "MEM " 3,

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::string_view kOpening = "(Table ";
 constexpr std::size_t kChunk = std::size_t{1} << 20;
-// "(Table " + id + ")": the bytes a definition takes.
-constexpr std::size_t kDefinitionLength = kOpening.size() + kTableIdLength + 1;
+// "(Table " + id + ")": the most bytes a definition takes.
+constexpr std::size_t kLongestDefinition = kOpening.size() + kLongestTableId + 1;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -38,12 +38,23 @@ class TopicCursor {
   TopicNumber n_ = 0;
 };
 
+// The id of the definition that starts at text's '(': "(Table " + id + ")"; empty for none.
+std::string_view DefinitionId(std::string_view text) {
+  if (!text.starts_with(kOpening)) return {};
+  const std::size_t close = text.find(')', kOpening.size());
+  if (close == std::string_view::npos) return {};
+  const std::string_view id = text.substr(kOpening.size(), close - kOpening.size());
+  return IsTableId(id) ? id : std::string_view{};
+}
+
 }  // namespace
 
 bool IsTableId(std::string_view id) {
-  if (id.size() != kTableIdLength) return false;
-  if (!IsDigit(id[0]) && DefiningListKind(id) == 0) return false;
-  return std::all_of(id.begin() + 1, id.end(), IsDigit);
+  if (id.size() < kShortestTableId || id.size() > kLongestTableId) return false;
+  const std::string_view digits = IsDigit(id[0]) ? id : id.substr(1);
+  if (digits.size() < kShortestTableId || digits.size() > kShortestTableId + 1) return false;
+  if (digits.size() != id.size() && DefiningListKind(id) == 0) return false;
+  return std::all_of(digits.begin(), digits.end(), IsDigit);
 }
 
 int DefiningListKind(std::string_view id) {
@@ -94,36 +105,36 @@ bool BuildTableMap(std::istream& in, const TopicTable& table, TableMap& out) {
   TopicCursor cursor(table);
   // A chunk keeps the last bytes of the one before it, so a definition across the border is
   // seen whole.
-  std::vector<char> buffer(kChunk + kDefinitionLength);
+  std::vector<char> buffer(kChunk + kLongestDefinition);
   std::size_t carried = 0;
   std::int64_t base = 0;  // file position of buffer[0]
   for (;;) {
     in.read(buffer.data() + carried, static_cast<std::streamsize>(kChunk));
     const auto got = static_cast<std::size_t>(in.gcount());
-    if (got == 0) break;
+    const bool last = !in;  // nothing follows: the bytes carried over are examined now
     const std::size_t size = carried + got;
+    if (size == 0) break;
     const char* const begin = buffer.data();
     const char* const end = begin + size;
     const char* p = begin;
     while ((p = static_cast<const char*>(std::memchr(p, '(', static_cast<std::size_t>(end - p))))) {
-      if (static_cast<std::size_t>(end - p) < kDefinitionLength) break;  // carried over
-      const std::string_view candidate(p, kDefinitionLength);
-      if (candidate.starts_with(kOpening) && candidate.back() == ')') {
-        const std::string_view id = candidate.substr(kOpening.size(), kTableIdLength);
+      const auto left = static_cast<std::size_t>(end - p);
+      if (left < kLongestDefinition && !last) break;  // carried over
+      const std::string_view id =
+          DefinitionId(std::string_view(p, std::min(left, kLongestDefinition)));
+      if (!id.empty()) {
         const std::int64_t offset = base + (p - begin);
-        if (IsTableId(id)) {
-          if (const TopicNumber n = cursor.topicAt(offset); n >= 0)
-            out.add({std::string(id), n, offset});
-        }
+        if (const TopicNumber n = cursor.topicAt(offset); n >= 0)
+          out.add({std::string(id), n, offset});
       }
       ++p;
     }
+    if (last) break;
     // A '(' too close to the end to be examined starts the next chunk.
     const std::size_t keep = p ? static_cast<std::size_t>(end - p) : 0;
     std::memmove(buffer.data(), begin + size - keep, keep);
     base += static_cast<std::int64_t>(size - keep);
     carried = keep;
-    if (!in) break;
   }
   out.finish();
   return !in.bad();

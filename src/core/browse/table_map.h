@@ -2,8 +2,10 @@
 // The tables of a list: every "(Table Xnnnn)" in the list's text and the topic that holds it.
 // Table references ("#01378", "#P0219") name a table by that id; the first character says
 // which list defines it (a digit INTERRUP.LST, P PORTS.LST, M MEMORY.LST, C CMOS.LST,
-// F FARCALL.LST, I I2C.LST, R MSR.LST, S SMM.LST). The map is built from the list's bytes in one
-// pass and lives with the open list; the index file never holds it.
+// F FARCALL.LST, I I2C.LST, R MSR.LST, S SMM.LST). Older releases of the list number their tables
+// with four digits ("(Table 0001)", "#0001"), so four or five digits are taken, with or without
+// the letter. The map is built from the list's bytes in one pass and lives with the open list;
+// the index file never holds it.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +18,12 @@
 
 namespace qorl {
 
-// A table id is five characters: a digit or one of the prefix letters above, then four digits.
-inline constexpr std::size_t kTableIdLength = 5;
+// A table id is four or five digits, or one of the prefix letters above and four or five digits.
+inline constexpr std::size_t kShortestTableId = 4;
+inline constexpr std::size_t kLongestTableId = 6;
 
 struct TableDefinition {
-  std::string id;           // five characters, as in "(Table 01378)"
+  std::string id;           // as in "(Table 01378)": 01378
   TopicNumber topic = -1;   // the topic whose text holds the definition
   std::int64_t offset = 0;  // byte position of its '(' in the list file
 };

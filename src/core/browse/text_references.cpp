@@ -68,16 +68,22 @@ bool IsFollowedReference(std::string_view reference, int listKind) {
   return kind == RouteKind::Key || kind == RouteKind::Table;
 }
 
+bool LeadsOutOfList(std::string_view reference, int listKind) {
+  const ReferenceRoute route = RouteReference(reference, listKind, {});
+  return route.kind == RouteKind::Table ||
+         (route.kind == RouteKind::Key && route.listKind != listKind);
+}
+
 std::vector<TextRange> FindTextReferences(std::string_view line, int listKind) {
   std::vector<TextRange> out;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
     if (c == '#') {
-      constexpr std::size_t kLength = kTableIdLength + 1;
-      if (i + kLength <= line.size() && !IsWordAt(line, i + kLength) &&
-          !TableIdOf(line.substr(i, kLength)).empty()) {
-        out.push_back({i, kLength});
-        i += kLength - 1;
+      std::size_t end = i + 1;
+      while (end - i <= kLongestTableId && IsWordAt(line, end)) ++end;
+      if (!IsWordAt(line, end) && !TableIdOf(line.substr(i, end - i)).empty()) {
+        out.push_back({i, end - i});
+        i = end - 1;
       }
     } else if ((c == 's' || c == 'S') && (i == 0 || !IsWordAt(line, i - 1)) &&
                StartsWithFolded(line.substr(i), "SEE ")) {

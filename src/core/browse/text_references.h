@@ -21,6 +21,10 @@ struct TextRange {
 // table, or to a key in the open list or a list of another kind.
 bool IsFollowedReference(std::string_view reference, int listKind);
 
+// True when RouteReference leads the reference out of the open list's topics: to a table, or to
+// a list of another kind. Such links look alike (teal, underlined), whatever else they are.
+bool LeadsOutOfList(std::string_view reference, int listKind);
+
 // The references in one line of running text, in order. A reference after "see" runs to the
 // next blank, comma, semicolon or bracket, a register or list word such as "INT " keeps its
 // blank, a quoted title qualifier keeps its blanks, and a final '.' or ':' is left out; a comma

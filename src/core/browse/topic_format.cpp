@@ -51,23 +51,24 @@ bool HasBlankOrTab(std::string_view text) {
   return text.find_first_of(" \t") != std::string_view::npos;
 }
 
+// A link's look says where it leads: green to a topic of the open list, teal and underlined to a
+// table or to another list (only when every reference is followed).
+FormatSpan LinkSpan(std::int64_t start, std::size_t length, bool outOfList, bool topicFormatting) {
+  FormatSpan span;
+  span.start = static_cast<std::int32_t>(std::min<std::int64_t>(start, INT32_MAX));
+  span.length = static_cast<std::int32_t>(std::min<std::size_t>(length, INT32_MAX));
+  span.color = outOfList ? TextColor::Teal : TextColor::Green;
+  span.setsColor = topicFormatting;
+  span.underline = outOfList && topicFormatting;
+  span.link = true;
+  return span;
+}
+
 // Walks the items of one see-also line. rest is the text after the label's colon; q is the
 // position at which the first item is taken to start. The positions assume bare commas and a
 // single blank after the colon, so extra blanks shift the ranges (the captions stay right).
 // Links that only FollowAllReferences makes stand where their items are: restAt is the position
 // of rest.
-// The look of a link that only FollowAllReferences makes: teal and underlined.
-FormatSpan FollowedLink(std::int64_t start, std::size_t length, bool topicFormatting) {
-  FormatSpan span;
-  span.start = static_cast<std::int32_t>(std::min<std::int64_t>(start, INT32_MAX));
-  span.length = static_cast<std::int32_t>(std::min<std::size_t>(length, INT32_MAX));
-  span.color = TextColor::Teal;
-  span.setsColor = topicFormatting;
-  span.underline = topicFormatting;
-  span.link = true;
-  return span;
-}
-
 void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t restAt, int listKind,
                         const FormatSettings& settings, std::vector<FormatSpan>& spans,
                         std::vector<std::string>& entries) {
@@ -83,18 +84,18 @@ void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t rest
     const std::string_view item = rest.substr(0, itemLength);
     if (item.empty()) return;  // two commas in a row end the line's processing
     const bool offered = IsOfferedItem(item, listKind);
-    const bool followed =
-        !offered && settings.followAllReferences && IsFollowedReference(item, listKind);
+    const bool follow = settings.followAllReferences;
+    const bool followed = !offered && follow && IsFollowedReference(item, listKind);
     if (offered || followed) entries.emplace_back(item);
     FormatSpan span;
-    if (followed) {
-      span = FollowedLink(at, itemLength, topicFormatting);
+    if (offered || followed) {
+      const bool outOfList = follow && LeadsOutOfList(item, listKind);
+      span = LinkSpan(offered ? q : at, itemLength, outOfList, topicFormatting);
     } else {
       span.start = static_cast<std::int32_t>(std::min<std::int64_t>(q, INT32_MAX));
       span.length = static_cast<std::int32_t>(itemLength);
-      span.color = offered ? TextColor::Green : TextColor::Teal;
+      span.color = TextColor::Teal;
       span.setsColor = topicFormatting;
-      span.link = offered;
     }
     span.seeAlsoItem = true;
     spans.push_back(span);
@@ -108,9 +109,11 @@ void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t rest
 // The running-text references of one line that starts at lineStart.
 void MarkTextReferences(std::string_view line, std::int64_t lineStart, int listKind,
                         bool topicFormatting, std::vector<FormatSpan>& spans) {
-  for (const TextRange& r : FindTextReferences(line, listKind))
-    spans.push_back(
-        FollowedLink(lineStart + static_cast<std::int64_t>(r.start), r.length, topicFormatting));
+  for (const TextRange& r : FindTextReferences(line, listKind)) {
+    const bool outOfList = LeadsOutOfList(line.substr(r.start, r.length), listKind);
+    spans.push_back(LinkSpan(lineStart + static_cast<std::int64_t>(r.start), r.length, outOfList,
+                             topicFormatting));
+  }
 }
 
 // Topics without a title get no marks but, when every reference is followed, the links of their

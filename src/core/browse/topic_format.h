@@ -52,9 +52,11 @@ struct FormatSettings {
 // With followAllReferences, see-also items the list does not offer but that lead somewhere
 // (IsFollowedReference: table references, references of another list kind) and the references
 // of the running text (FindTextReferences; not in see-also lines, whose items are the links)
-// become links too, teal and underlined when formatting; such see-also items also get menu
-// entries. Offered items keep their look and entries. A topic without a title gets only the
-// links of its running text (TABLES.LST's index of tables is all such topics).
+// become links too; such see-also items also get menu entries. A link's look then says where it
+// leads: one into a table or another list (LeadsOutOfList) is teal and underlined when
+// formatting, offered items included ("CMOS 0Fh" in INTERRUP.LST); one to a topic of the open
+// list is green. A topic without a title gets only the links of its running text (TABLES.LST's
+// index of tables is all such topics).
 FormattedTopic FormatTopic(std::string_view displayText, std::string_view title, int listKind,
                            bool parseTopics, const FormatSettings& settings,
                            int lineBreakWidth = 1);

@@ -9,6 +9,7 @@
 #include "core/list/file_replacement.h"
 #include "core/list/line_reader.h"
 #include "core/list/progress_math.h"
+#include "core/list/index_temporaries.h"
 
 namespace qorl {
 namespace {
@@ -169,24 +170,31 @@ std::string FormatIndex(const TopicTable& table) {
 }
 
 bool IndexableNames(const TopicTable& table) {
-  static constexpr auto kRefused = [] {
+  // A byte 0 ends an index's text wherever it stands. An identifier ends at the first 0x14, and
+  // one holding a later field mark would be misread by a reader that takes the first mark of each
+  // kind; a title runs from its mark to the line end, so it may hold every field mark.
+  static constexpr auto kRefusedInIdentifiers = [] {
     std::array<bool, 256> refused{};
-    for (const int byte : {0x00, 0x14, 0x15, 0x16, 0x17, 0x18, 0x1F}) refused[byte] = true;
+    for (const int byte : {0x00, 0x14, 0x15, 0x16, 0x17, 0x1F}) refused[byte] = true;
     return refused;
   }();
-  const std::string_view names = table.nameBytes();
-  if (std::any_of(names.begin(), names.end(),
-                  [](char c) { return kRefused[static_cast<unsigned char>(c)]; })) {
-    return false;
-  }
+  const auto refused = [](std::string_view text, const std::array<bool, 256>& bytes) {
+    return std::any_of(text.begin(), text.end(),
+                       [&bytes](char c) { return bytes[static_cast<unsigned char>(c)]; });
+  };
   for (TopicNumber n = 0; n < table.count(); ++n) {
-    if (table.category(n) == 0) return false;
+    if (table.category(n) == 0 || refused(table.identifier(n), kRefusedInIdentifiers) ||
+        table.title(n).find(kEndOfIndex) != std::string_view::npos) {
+      return false;
+    }
   }
   return true;
 }
 
 bool WriteIndex(const TopicTable& table, const std::string& path, const FileStamp& listStamp) {
   if (!IndexableNames(table)) return false;
+  // Leftovers of killed writers go whichever list they belong to.
+  RemoveAbandonedIndexTemporaries(Utf8Path(FilePath(path).parent_path()));
   FileReplacement replacement(path, kIndexTemporary);
   std::string reason;
   if (!replacement.begin(reason)) return false;

@@ -20,13 +20,14 @@ void AppendIndexLine(std::string& out, const TopicTable& table, TopicNumber n);
 // The whole index file's bytes for a table.
 std::string FormatIndex(const TopicTable& table);
 
-// False when an index could not give the table back: a name holds a byte that reading treats as
-// a field mark or as the end of the text (0x00, 0x14 to 0x18, 0x1F), or a category character is
-// a byte 0.
+// False when an index could not give the table back: a name holds a byte 0 (the end of an
+// index's text), an identifier holds a field mark (0x14 to 0x17, 0x1F), or a category character
+// is a byte 0. Titles may hold field marks: a title runs from its mark to the line end.
 bool IndexableNames(const TopicTable& table);
 
 // Writes the table's index to path through a temporary file in the same folder, which is flushed
 // to disk and renamed over the old index, and gives it the list's stamp and read-only attribute.
+// Temporaries of any index in that folder that killed writers left are removed first.
 // The bytes are formatted and written in pieces, never held whole. False when the index could not
 // be written (a failure to copy the stamp alone is not reported), and also when the names are not
 // IndexableNames.

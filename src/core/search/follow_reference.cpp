@@ -7,6 +7,7 @@
 
 #include "core/list/file_path.h"
 #include "core/list/list_kind.h"
+#include "core/search/range_locate.h"
 
 namespace qorl {
 
@@ -22,6 +23,9 @@ ReferenceTarget LocateRoute(const ReferenceRoute& route, const TopicTable& topic
     case RouteKind::Key:
       target.topic = LocateTopic(topics, route.key, route.title);
       if (target.topic < 0) target.topic = LocateTopic(topics, route.key, {});
+      // A port or address inside a block that a topic describes as a whole.
+      if (target.topic < 0 && (route.listKind == 2 || route.listKind == 3))
+        target.topic = LocateInRange(topics, route.key);
       break;
     case RouteKind::Table:
       target.topic = tables.topicOf(route.tableId);

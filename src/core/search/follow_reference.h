@@ -15,7 +15,8 @@
 namespace qorl {
 
 // Looks a route up in the topics (and table map) of the list it leads to: a key with its title
-// text, then without it, as ResolveAndLocate does; a table by its first definition.
+// text, then without it, as ResolveAndLocate does, and for a port or memory key that names no
+// identifier the topic whose range holds it (LocateInRange); a table by its first definition.
 // NotHandled and InvalidShape routes give those outcomes.
 ReferenceTarget LocateRoute(const ReferenceRoute& route, const TopicTable& topics,
                             const TableMap& tables);

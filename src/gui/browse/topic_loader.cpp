@@ -9,7 +9,9 @@
 #include "core/list/error_codes.h"
 #include "core/list/message_service.h"
 #include "gui/browse/codepage437.h"
+#include "gui/browse/see_also_menu_filler.h"
 #include "gui/browse/topic_text_view.h"
+#include "gui/window/scrolling_menu.h"
 
 namespace qorl::gui {
 
@@ -23,6 +25,7 @@ TopicLoader::TopicLoader(BrowseState& state, const BrowseWidgets& widgets, Topic
       messages_(messages),
       seeAlsoMenu_(new QMenu(widgets.window)) {
   seeAlsoMenu_->setObjectName("PopupMenuSeeAlso");
+  MakeMenuScroll(seeAlsoMenu_);
   reader_ = [this](TopicNumber n, std::string& out) { return state_.session.readTopic(n, out); };
 }
 
@@ -68,28 +71,14 @@ void TopicLoader::formatTopic(const std::string& displayText) {
       FormatTopic(displayText, title_, state_.listKind, state_.session.parseTopics(), settings);
   view_->showTopic(displayText, formatted.spans,
                    view_->palette().color(QPalette::Active, QPalette::Highlight));
-  clearMenu();
-  for (const std::string& entry : formatted.seeAlsoEntries) {
-    QString caption = FromCp437(entry);
-    caption.replace('&', "&&");  // an ampersand is text here, not a mnemonic
-    QAction* action = seeAlsoMenu_->addAction(caption);
-    action->setData(QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
-    connect(action, &QAction::triggered, this, [this, entry] { emit seeAlsoChosen(entry); });
-  }
+  FillSeeAlsoMenu(seeAlsoMenu_, formatted.seeAlsoEntries, state_.listKind,
+                  settings.followAllReferences,
+                  [this](const std::string& entry) { emit seeAlsoChosen(entry); });
   widgets_.seeAlsoButton->setEnabled(formatted.seeAlsoButtonEnabled);
 }
 
-void TopicLoader::clearMenu() {
-  // A chosen entry may load another topic while its own action is still signalling, so the old
-  // actions go later.
-  for (QAction* action : seeAlsoMenu_->actions()) {
-    seeAlsoMenu_->removeAction(action);
-    action->deleteLater();
-  }
-}
-
 void TopicLoader::clearSeeAlso() {
-  clearMenu();
+  ClearSeeAlsoMenu(seeAlsoMenu_);
   widgets_.seeAlsoButton->setEnabled(false);
 }
 

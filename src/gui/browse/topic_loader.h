@@ -58,8 +58,6 @@ class TopicLoader : public QObject {
   void finished();
 
  private:
-  void clearMenu();
-
   BrowseState& state_;
   BrowseWidgets widgets_;
   TopicTextView* view_;

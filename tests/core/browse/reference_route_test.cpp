@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "core/browse/reference_route.h"
 #include "core/browse/table_map.h"
@@ -12,12 +13,19 @@
 namespace qorl {
 namespace {
 
+std::vector<std::string> Texts(std::string_view line, int kind) {
+  std::vector<std::string> out;
+  for (const TextRange& r : FindTextReferences(line, kind))
+    out.emplace_back(line.substr(r.start, r.length));
+  return out;
+}
+
 TEST(TableMap, DefinitionsAcrossReadChunksRepeatsAndTextOutsideTopics) {
   // Topic 0 from 0 to 100, topic 1 from 100 to the end; the list is longer than the 1 MiB the
   // pass reads at a time, with one definition cut by that border.
   std::string bytes = "(Table 00001) before any topic";
   bytes.resize(100, ' ');
-  bytes += "x (Table 01378) (Table P0219)(Table 0137) (Table 01378)";
+  bytes += "x (Table 01378) (Table P0219)(Table 137) (Table 01378)";
   const std::size_t border = std::size_t{1} << 20;
   bytes.resize(border - 6, ' ');
   bytes += "(Table R0007)";
@@ -41,13 +49,38 @@ TEST(TableMap, DefinitionsAcrossReadChunksRepeatsAndTextOutsideTopics) {
   EXPECT_FALSE(IsTableId("X0001"));
 }
 
+// Older releases number their tables with four digits: "(Table 0001)", "#0001".
+TEST(TableMap, FourAndFiveDigitIdsWithAndWithoutTheirLetter) {
+  for (const char* id : {"0001", "01378", "P0219", "P00219"}) EXPECT_TRUE(IsTableId(id)) << id;
+  for (const char* id : {"001", "000001", "X0001", "P001", "P000001", "p0219", "0001a"})
+    EXPECT_FALSE(IsTableId(id)) << id;
+  // The last definition ends the file, shorter than the longest one.
+  const std::string bytes = "(Table 0001) (Table P0002) (Table 012345) (Table M00003) (Table 0004)";
+  TopicTable table;
+  table.append("0100", 'D', 0, static_cast<std::int32_t>(bytes.size()), "T");
+  std::istringstream in(bytes);
+  TableMap map;
+  ASSERT_TRUE(BuildTableMap(in, table, map));
+  std::vector<std::string> ids;
+  for (const TableDefinition& d : map.definitions()) ids.push_back(d.id);
+  EXPECT_EQ(ids, (std::vector<std::string>{"0001", "P0002", "M00003", "0004"}));
+
+  const ReferenceRoute r = RouteReference("#0001", 1, "0100");
+  EXPECT_EQ(r.kind, RouteKind::Table);
+  EXPECT_EQ(r.listKind, 1);
+  EXPECT_EQ(r.tableId, "0001");
+  EXPECT_EQ(Texts("(see #0001,#P00002) and #00012 or #000123, DDJ #198", 1),
+            (std::vector<std::string>{"#0001", "#P00002", "#00012"}));
+}
+
 TEST(ReferenceRoute, TablesOtherListsAndTheOpenListsOwnGrammar) {
   ReferenceRoute r = RouteReference("#P0219", 1, "2126");
   EXPECT_EQ(r.kind, RouteKind::Table);
   EXPECT_EQ(r.listKind, 2);
   EXPECT_EQ(r.tableId, "P0219");
-  // Four digits or a following letter make no table reference.
-  EXPECT_EQ(RouteReference("#0410", 2, "P0060").kind, RouteKind::InvalidShape);
+  // Three digits or a following letter make no table reference.
+  EXPECT_EQ(RouteReference("#041", 2, "P0060").kind, RouteKind::InvalidShape);
+  EXPECT_EQ(RouteReference("#0410a", 2, "P0060").kind, RouteKind::InvalidShape);
 
   r = RouteReference("PORT 0060h", 1, "2126");
   EXPECT_EQ(r.kind, RouteKind::Key);
@@ -72,13 +105,6 @@ TEST(ReferenceRoute, TablesOtherListsAndTheOpenListsOwnGrammar) {
   EXPECT_EQ(RouteReference("chapter 3", 10, "X").kind, RouteKind::NotHandled);
 }
 
-std::vector<std::string> Texts(std::string_view line, int kind) {
-  std::vector<std::string> out;
-  for (const TextRange& r : FindTextReferences(line, kind))
-    out.emplace_back(line.substr(r.start, r.length));
-  return out;
-}
-
 TEST(TextReferences, SeeListsAndTableReferences) {
   EXPECT_EQ(Texts("\tDX = segment (see #01378 at AH=26h) or (Table 01379), DDJ #198", 1),
             (std::vector<std::string>{"#01378"}));
@@ -92,28 +118,41 @@ TEST(TextReferences, SeeListsAndTableReferences) {
   EXPECT_FALSE(IsFollowedReference("OPCODE AAD", 1));
 }
 
-TEST(FormatTopicFollowingAll, NewLinksTealUnderlinedAndInTheMenu) {
+// A link's look says where it leads: green into the open list, teal and underlined into a table
+// or another list, offered items ("CMOS 0Fh" in INTERRUP.LST) and running text alike.
+TEST(FormatTopicFollowingAll, NewLinksInTheMenuAndOneLookPerDestination) {
   const std::string text =
       "INT 21 - TITLE\n"
-      "\tDX = PSP (see #01378)\n"
-      "SeeAlso: AH=4Bh,#01378,PORT 0060h,OPCODE AAD";
+      "\tDX = PSP (see #01378,INT 21/AH=4Ch)\n"
+      "SeeAlso: AH=4Bh,#01378,PORT 0060h,OPCODE AAD,CMOS 0Fh";
   FormatSettings settings;
   FormattedTopic off = FormatTopic(text, "TITLE", 1, true, settings);
   settings.followAllReferences = true;
   FormattedTopic on = FormatTopic(text, "TITLE", 1, true, settings);
-  EXPECT_EQ(off.seeAlsoEntries, (std::vector<std::string>{"AH=4Bh"}));
-  EXPECT_EQ(on.seeAlsoEntries, (std::vector<std::string>{"AH=4Bh", "#01378", "PORT 0060h"}));
-  std::vector<std::string> links;
-  for (const FormatSpan& s : on.spans) {
-    if (!s.link) continue;
-    links.push_back(
-        text.substr(static_cast<std::size_t>(s.start), static_cast<std::size_t>(s.length)));
-    if (links.back() != "AH=4Bh") {
-      EXPECT_EQ(s.color, TextColor::Teal);
-      EXPECT_TRUE(s.underline);
+  EXPECT_EQ(off.seeAlsoEntries, (std::vector<std::string>{"AH=4Bh", "CMOS 0Fh"}));
+  EXPECT_EQ(on.seeAlsoEntries,
+            (std::vector<std::string>{"AH=4Bh", "#01378", "PORT 0060h", "CMOS 0Fh"}));
+  using Look = std::tuple<std::string, TextColor, bool>;
+  const auto links = [&text](const FormattedTopic& topic) {
+    std::vector<Look> out;
+    for (const FormatSpan& s : topic.spans) {
+      if (s.link)
+        out.emplace_back(
+            text.substr(static_cast<std::size_t>(s.start), static_cast<std::size_t>(s.length)),
+            s.color, s.underline);
     }
-  }
-  EXPECT_EQ(links, (std::vector<std::string>{"#01378", "AH=4Bh", "#01378", "PORT 0060h"}));
+    return out;
+  };
+  constexpr TextColor kGreen = TextColor::Green;
+  constexpr TextColor kTeal = TextColor::Teal;
+  EXPECT_EQ(links(off),
+            (std::vector<Look>{{"AH=4Bh", kGreen, false}, {"CMOS 0Fh", kGreen, false}}));
+  EXPECT_EQ(links(on), (std::vector<Look>{{"#01378", kTeal, true},
+                                          {"INT 21/AH=4Ch", kGreen, false},
+                                          {"AH=4Bh", kGreen, false},
+                                          {"#01378", kTeal, true},
+                                          {"PORT 0060h", kTeal, true},
+                                          {"CMOS 0Fh", kTeal, true}}));
 
   // Untitled topics stay unmarked but for the links of their text.
   const FormattedTopic untitled =

@@ -188,6 +188,37 @@ TEST_F(QorlFindRef, RefInThePortsList) {
             "Unable to locate topic in current list (INTERRUP.LST not found)\n");
 }
 
+// A port or address that no identifier names leads to the narrowest block that holds it, in the
+// list itself and from another list.
+TEST_F(QorlFindRef, RefFallsBackToTheRangeThatHoldsAPortOrAddress) {
+  dir.write("PORTS.LST", test::ListBuilder()
+                             .line("Header text")
+                             .topic('P', "P000000FF", "PORT 0000-00FF - all")
+                             .topic('K', "P0060006F", "PORT 0060-006F - keyboard")
+                             .topic('K', "P0060006F", "PORT 0060-006F - again")
+                             .topic('K', "Pxxxx", "PORT xxxx - anywhere")
+                             .topic('K', "P02C002Cx", "PORT 02C0-02Cx - clock")
+                             .str());
+  dir.write("MEMORY.LST", test::ListBuilder()
+                              .line("Header text")
+                              .topic('M', "Mxxxxxxx0", "MEM xxxxh:xxx0h - found by search")
+                              .topic('M', "MF000xxxx", "MEM F000h:xxxxh - hook")
+                              .topic('M', "MF000xxx0", "MEM F000h:xxx0h - table")
+                              .str());
+  const std::string list =
+      dir.write("INTERRUP.LST",
+                test::ListBuilder().line("Header text").topic('B', "19", "INT 19 - BOOT").str());
+  EXPECT_EQ(run({"ref", list, "PORT 0064h"}).out, "PORT 0060-006F - keyboard\r\n");
+  EXPECT_EQ(run({"ref", file("PORTS.LST"), "PORT 0064h"}).out, "PORT 0060-006F - keyboard\r\n");
+  EXPECT_EQ(run({"ref", list, "PORT 0092h"}).out, "PORT 0000-00FF - all\r\n");
+  EXPECT_EQ(run({"ref", list, "PORT 02CAh"}).out, "PORT 02C0-02Cx - clock\r\n");
+  EXPECT_EQ(run({"ref", list, "PORT 0300h"}).err,
+            "Unable to locate topic in current list (searched PORTS.LST)\n");
+  EXPECT_EQ(run({"ref", list, "MEM F000h:FFF0h"}).out, "MEM F000h:xxx0h - table\r\n");
+  EXPECT_EQ(run({"ref", list, "MEM F000h:FFF5h"}).out, "MEM F000h:xxxxh - hook\r\n");
+  EXPECT_EQ(run({"ref", list, "MEM 0040h:0010h"}).status, 1);
+}
+
 TEST_F(QorlFindRef, HelpDescribesFindAndRef) {
   const CliRun r = run({"--help"});
   EXPECT_EQ(r.status, 0);

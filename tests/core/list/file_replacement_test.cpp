@@ -21,16 +21,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Temporaries left by writers that were killed are removed at the next write of the same file;
-// one that a live writer holds, and every file whose name does not prove it ours (the user's own
-// copies among them), stay.
+// Temporaries left by writers that were killed are removed at the next write of the same file,
+// and for indexes at the next write of any index in their folder; one that a live writer holds,
+// and every file whose name does not prove it ours (the user's own copies among them), stay.
 TEST(FileReplacement, NextWriteRemovesAbandonedTemporariesOnly) {
   test::TempDir dir;
   const std::string ours = MakeTemporaryName("LIST.qorlv");
   std::string forged = MakeTemporaryName("Qorl Viewer.reg");
   forged.back() = forged.back() == '0' ? '1' : '0';
   const std::vector<std::string> abandoned = {ours, MakeTemporaryName("Qorl Viewer.reg"),
-                                              MakeTemporaryName("list.QORLV")};
+                                              MakeTemporaryName("list.QORLV"),
+                                              MakeTemporaryName("OTHER.qorlv")};
   const std::vector<std::string> kept = {"LIST.qorlv.tmp-3k9x",
                                          "LIST.qorlv.tmp-0123456789abc",
                                          "Qorl Viewer.reg.aB3dE9",
@@ -38,7 +39,7 @@ TEST(FileReplacement, NextWriteRemovesAbandonedTemporariesOnly) {
                                          "Qorl Viewer.reg.orig01",
                                          "Qorl Viewer.reg.bad",
                                          forged,
-                                         MakeTemporaryName("OTHER.qorlv"),
+                                         MakeTemporaryName("OTHER.qorlvx"),
                                          "X" + ours,
                                          ours.substr(0, ours.size() - 1)};
   EXPECT_EQ(TemporaryTargetOf(ours), "LIST.qorlv");

@@ -437,6 +437,22 @@ TEST_F(ListSessionTest, FieldMarksInNamesGetNoIndexAndErrorTwoOnce) {
   EXPECT_FALSE(std::filesystem::exists(session.indexPath()));
 }
 
+// A title runs from its field mark to the line end, so field marks in titles fit an index.
+TEST_F(ListSessionTest, FieldMarksInTitlesGetAnIndexThatGivesThemBack) {
+  const std::string title = "marks \x14\x15\x16\x17\x18\x19\x1B\x1C\x1D\x1E\x1F end";
+  const std::string list =
+      writeList("SMM.LST", ListBuilder().topic('M', "0001", title).topic('M', "0002", "x").str());
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Scan);
+  EXPECT_TRUE(messages.empty());
+  ASSERT_EQ(open(list), OpenOutcome::Opened);
+  EXPECT_EQ(session.source(), TopicSource::Index);
+  ASSERT_EQ(session.topics().count(), 2);
+  EXPECT_EQ(session.topics().identifier(0), "0001");
+  EXPECT_EQ(session.topics().title(0), title);
+  EXPECT_EQ(session.topics().title(1), "x");
+}
+
 TEST_F(ListSessionTest, IndexFarLargerThanItsListIsStale) {
   const std::string list = writeList("GLOSSARY.LST", kWorkedList);
   ASSERT_EQ(open(list), OpenOutcome::Opened);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/search/follow_reference.h"
 #include "core/search/topic_mark.h"
 
 namespace qorl {
@@ -88,6 +89,20 @@ TEST(ResolveAndLocate, TriesWithTitleThenWithoutAndReportsWhy) {
   target = ResolveAndLocate(table, "INT 21", 8, "21");
   EXPECT_EQ(target.outcome, ReferenceOutcome::NotHandled);
   EXPECT_TRUE(target.message().empty());
+}
+
+// A port inside a block is found only when every reference is followed (LocateRoute); the
+// list's own links keep the identifier rule.
+TEST(ResolveAndLocate, PortInsideABlockOnlyWhenFollowingAll) {
+  TopicTable ports;
+  ports.append("", '!', 0, 10, "");
+  ports.append("P0060006F", 'K', 10, 10, "PORT 0060-006F");
+  EXPECT_EQ(ResolveAndLocate(ports, "PORT 0064h", 2, "P0060006F").outcome,
+            ReferenceOutcome::NotFound);
+  const ReferenceTarget followed =
+      LocateRoute(RouteReference("PORT 0064h", 2, "P0060006F"), ports, TableMap());
+  EXPECT_EQ(followed.outcome, ReferenceOutcome::Found);
+  EXPECT_EQ(followed.topic, 1);
 }
 
 }  // namespace
