@@ -11,6 +11,7 @@ struct RunState {
   bool helpAvailable = false;  // the help file exists
   bool windowShown = false;    // the main window has been shown once
   std::string listsFolder;     // absolute folder of the lists, ending in a separator
+  std::string gotoReference;   // GOTO's word: the topic to show once started (UTF-8)
 };
 
 }  // namespace qorl
