@@ -34,6 +34,7 @@ class FullTextController;
 class GridController;
 class HelpWindow;
 class ListController;
+class LookupController;
 class MainPanel;
 class NavigationController;
 class OpenListMenu;
@@ -104,6 +105,7 @@ class TFormMain : public QMainWindow {
   TopicLoader& topicLoader() { return *loader_; }
   FindController& findController() { return *find_; }
   FullTextController& fullTextController() { return *fullText_; }
+  LookupController& lookupController() { return *lookup_; }
   ReferenceController& referenceController() { return *references_; }
   NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
@@ -186,6 +188,7 @@ class TFormMain : public QMainWindow {
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
   FullTextController* fullText_ = nullptr;
+  LookupController* lookup_ = nullptr;
   ReferenceController* references_ = nullptr;
   NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;
