@@ -27,15 +27,19 @@ class GoToTopicTest : public QObject {
  private slots:
   void init() {
     const QDir lists(QString(QORL_LISTS_DIR));
+    folder_ = std::make_unique<QTemporaryDir>();
     for (const char* name : {"INTERRUP.LST", "PORTS.LST", "MEMORY.LST"}) {
       if (!lists.exists(name)) QSKIP(qPrintable(QString(name) + " not found in QORL_LISTS_DIR"));
-      QVERIFY(QFile::copy(lists.filePath(name), folder_.filePath(name)));
+      QVERIFY(QFile::copy(lists.filePath(name), folder_->filePath(name)));
     }
     fixture_ = std::make_unique<test::ViewerFixture>();
     fixture_->start();
-    window().setListsFolder(folder_.path().toStdString() + "/");
+    window().setListsFolder(folder_->path().toStdString() + "/");
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() {
+    fixture_.reset();
+    folder_.reset();
+  }
 
   void typingShowsRowsAndEnterShowsTheTopic() {
     window().action(Command::SearchGoToTopic)->trigger();
@@ -50,7 +54,7 @@ class GoToTopicTest : public QObject {
 
     // Each keystroke answers at once; the reference row comes first.
     popup->edit()->clear();
-    QTest::keyClicks(popup->edit(), "21/4C");
+    QTest::keyClicks(popup->edit(), "21 4c");
     QCOMPARE(popup->results()->topLevelItem(0)->text(0), "INTERRUP.LST");
     QCOMPARE(popup->results()->topLevelItem(0)->data(1, Qt::UserRole).toString(), "<b>214C</b>");
     QTest::keyClick(popup->edit(), Qt::Key_Down);
@@ -96,7 +100,7 @@ class GoToTopicTest : public QObject {
  private:
   TFormMain& window() { return *fixture_->window; }
 
-  QTemporaryDir folder_;
+  std::unique_ptr<QTemporaryDir> folder_;
   std::unique_ptr<test::ViewerFixture> fixture_;
 };
 

@@ -50,12 +50,13 @@ InstanceServer::~InstanceServer() = default;
 
 bool InstanceServer::listen() {
   const QString name = InstanceSocketName();
-  if (server_->listen(name)) return true;
-  if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
-  // Someone answers there: that viewer takes the requests.
+  // Someone answers there: that viewer takes the requests. (Listening with access options
+  // would put a new socket over the one in use.)
   QLocalSocket probe;
   probe.connectToServer(name);
   if (probe.waitForConnected(kWaitMs)) return false;
+  if (server_->listen(name)) return true;
+  if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
   QLocalServer::removeServer(name);
   return server_->listen(name);
 }
