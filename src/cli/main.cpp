@@ -47,6 +47,14 @@ constexpr std::array kCommands = {
             "print one line per table definition \"(Table Xnnnn)\" in file order: table id, "
             "topic number, identifier, separated by tabs",
             RunTables},
+    Command{"lookup", "FOLDER-OR-LIST QUERY [--limit N]",
+            "Go to Topic in a shell: print the topics that fit QUERY, best first (at most N, "
+            "default 50), as topics prints them after the list's file name and a tab; a "
+            "reference in any common spelling (\"int 21 ah=4c\", \"21/4C\", \"port 60\", "
+            "\"mem 40:17\", \"msr 1b\", \"#01378\") first names the topic it leads to, then "
+            "every topic whose identifier and title hold all words of QUERY; a folder is searched "
+            "with every list file in it",
+            RunLookup},
 };
 
 void PrintHelp(std::FILE* to) {

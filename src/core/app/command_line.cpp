@@ -22,13 +22,38 @@ bool IsFileName(const std::string& s) {
   return false;
 }
 
+bool IsKnownWord(const std::string& word) {
+  static constexpr const char* kWords[] = {"INDEXUSE",    "INDEXNOUPDATE", "INDEXNOUSE",
+                                           "NOINDEX",     "CONFIGNOSAVE",  "NOREGISTRY",
+                                           "CONFIGCLEAR", "QUIT",          "GOTO"};
+  for (const char* known : kWords) {
+    if (word == known) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+std::string GotoReferenceOf(const std::vector<std::string>& args) {
+  std::string reference;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string s = AsciiUpper(args[i]);
+    if (IsFileName(s)) continue;
+    const std::string word = s.substr(1);
+    if (!IsKnownWord(word)) return {};
+    if (word == "GOTO") {
+      if (i + 1 == args.size() || args[i + 1].empty()) return {};
+      reference = args[++i];
+    }
+  }
+  return reference;
+}
 
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args, ConfigRecord& config,
                                    RunState& run, SettingsHive& hive, std::int32_t major,
                                    MessageService& messages) {
-  for (const std::string& arg : args) {
-    const std::string s = AsciiUpper(arg);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string s = AsciiUpper(args[i]);
     if (IsFileName(s)) continue;
     const std::string word = s.substr(1);
     if (word == "INDEXUSE") {
@@ -43,6 +68,11 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args, ConfigR
       ClearSettings(hive, major, messages);
     } else if (word == "QUIT") {
       run.quitRequested = true;
+    } else if (word == "GOTO") {
+      // The reference is the next argument, however it reads ("21/4C" is no file name).
+      if (i + 1 == args.size() || args[i + 1].empty())
+        return CommandLineResult{kUnknownParameterError};
+      run.gotoReference = args[++i];
     } else {
       return CommandLineResult{kUnknownParameterError};
     }

@@ -4,6 +4,9 @@
 //   CONFIGNOSAVE, NOREGISTRY                      nothing is written at exit
 //   CONFIGCLEAR                                   clears the stored settings at once
 //   QUIT                                          end as soon as start-up is complete
+//   GOTO REFERENCE                                show the topic Go to Topic's first row names;
+//                                                 the next argument is the reference, whatever
+//                                                 it looks like
 // Arguments without a prefix (list file names, say) and empty arguments are ignored; outside
 // Windows so is an absolute path such as "/home/me/lists/INTERRUP.LST" (a "/" after the first).
 
@@ -33,5 +36,9 @@ struct CommandLineResult {
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args, ConfigRecord& config,
                                    RunState& run, SettingsHive& hive, std::int32_t major,
                                    MessageService& messages);
+
+// GOTO's reference when args hold one and every other word is known, without applying anything;
+// empty otherwise. Decides whether a running viewer may take the request instead.
+std::string GotoReferenceOf(const std::vector<std::string>& args);
 
 }  // namespace qorl

@@ -16,6 +16,7 @@ const char* CommandName(Command command) {
       "SearchFindCmd",
       "SearchSearchAgainCmd",
       "SearchAllTopicsCmd",
+      "SearchGoToTopicCmd",
       "OptionsZoomTopicCmd",
       "OptionsUnzoomTopicCmd",
       "OptionsUpdateTopicTitlesCmd",

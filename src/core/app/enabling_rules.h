@@ -19,6 +19,7 @@ enum class Command {
   SearchFind,
   SearchSearchAgain,
   SearchAllTopics,
+  SearchGoToTopic,
   OptionsZoomTopic,
   OptionsUnzoomTopic,
   OptionsUpdateTopicTitles,

@@ -12,6 +12,7 @@ struct RunState {
   bool windowShown = false;    // the main window has been shown once
   std::string startFolder;     // the current directory when the viewer started
   std::string listsFolder;     // absolute folder of the lists, ending in a separator
+  std::string gotoReference;   // GOTO's word: the topic to show once started (UTF-8)
 };
 
 }  // namespace qorl

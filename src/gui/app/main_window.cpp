@@ -32,6 +32,7 @@
 #include "gui/browse/topics_grid_view.h"
 #include "gui/commands/topic_commands.h"
 #include "gui/list/list_controller.h"
+#include "gui/lookup/lookup_controller.h"
 #include "gui/search/find_controller.h"
 #include "gui/search/full_text_controller.h"
 #include "gui/search/full_text_panel.h"
@@ -105,6 +106,16 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   fullText_ =
       new FullTextController(this, state_, currentTopic_, *busy_, *find_, std::move(fullText));
   searchPanelExtent_ = new DockExtent(this, fullText_->panel());
+  LookupEnvironment lookup;
+  lookup.listsFolder = [this] { return listsFolder_; };
+  lookup.displayAllLists = [this] { return config_.DisplayAllLists; };
+  lookup.openList = [this](const std::string& path) {
+    list_->openList(path);
+    listMenu_->checkListInMenu(path);
+  };
+  lookup_ = new LookupController(this, state_, *find_, messages_, std::move(lookup));
+  connect(actions_[Command::SearchGoToTopic], &QAction::triggered, lookup_,
+          &LookupController::showPopup);
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
@@ -173,6 +184,7 @@ void TFormMain::buildToolBars() {
   toolBar_->addAction(actions_[Command::SearchFind]);
   toolBar_->addAction(actions_[Command::SearchSearchAgain]);
   toolBar_->addAction(actions_[Command::SearchAllTopics]);
+  toolBar_->addAction(actions_[Command::SearchGoToTopic]);
   toolBar_->addSeparator();
   toolBar_->addAction(actions_[Command::OptionsZoomTopic]);
   toolBar_->addSeparator();
@@ -292,6 +304,7 @@ void TFormMain::buildMenus() {
   search->addAction(actions_[Command::SearchFind]);
   search->addAction(actions_[Command::SearchSearchAgain]);
   search->addAction(actions_[Command::SearchAllTopics]);
+  search->addAction(actions_[Command::SearchGoToTopic]);
   search->addSeparator();
   search->addAction(actions_[Command::ViewBack]);
   search->addAction(actions_[Command::ViewForward]);

@@ -35,6 +35,7 @@ class FullTextController;
 class GridController;
 class HelpWindow;
 class ListController;
+class LookupController;
 class MainPanel;
 class NavigationController;
 class OpenListMenu;
@@ -105,6 +106,7 @@ class TFormMain : public QMainWindow {
   TopicLoader& topicLoader() { return *loader_; }
   FindController& findController() { return *find_; }
   FullTextController& fullTextController() { return *fullText_; }
+  LookupController& lookupController() { return *lookup_; }
   ReferenceController& referenceController() { return *references_; }
   NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
@@ -188,6 +190,7 @@ class TFormMain : public QMainWindow {
   FindController* find_ = nullptr;
   FullTextController* fullText_ = nullptr;
   DockExtent* searchPanelExtent_ = nullptr;
+  LookupController* lookup_ = nullptr;
   ReferenceController* references_ = nullptr;
   NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;

@@ -127,6 +127,13 @@ QIcon ActionIcon(int index) {
       p.drawRect(3, 2, 10, 11);
       Lens(p);
       break;
+    case 15:  // go to topic: an arrow into a page
+      Page(p);
+      p.setPen(QPen(QColor(0, 128, 0), 2));
+      p.drawLine(0, 8, 9, 8);
+      p.drawLine(6, 5, 9, 8);
+      p.drawLine(6, 11, 9, 8);
+      break;
     default:
       return QIcon();
   }

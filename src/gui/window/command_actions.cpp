@@ -46,6 +46,8 @@ CommandActions CreateCommandActions(QWidget* window) {
       {Command::SearchSearchAgain, "&Search Again", QKeySequence("F3"), "Repeat last search", 6},
       {Command::SearchAllTopics, "Search All &Topics...", QKeySequence("Ctrl+Shift+F"),
        "Search the text of every topic", 14},
+      {Command::SearchGoToTopic, "&Go To Topic...", QKeySequence("Ctrl+K"),
+       "Go to a topic of any list by reference or title words", 15},
       {Command::OptionsZoomTopic, "&Zoom Topic", QKeySequence("F5"), "Zoom topic", 7},
       {Command::OptionsUnzoomTopic, "&Unzoom Topic", QKeySequence("Esc"), "", -1},
       {Command::OptionsUpdateTopicTitles,

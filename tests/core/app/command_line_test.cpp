@@ -72,6 +72,26 @@ TEST_F(CommandLineTest, QuitInAnyCaseWithAPrefix) {
   EXPECT_TRUE(messages.empty());
 }
 
+// GOTO takes the next argument as its reference, whatever it looks like; without one it is an
+// unknown parameter. A running viewer may take the request only when every word is known.
+TEST_F(CommandLineTest, GotoTakesTheNextWord) {
+  EXPECT_EQ(Parse({"/goto", "21/4C", "-QUIT"}), CommandLineResult{});
+  EXPECT_EQ(run.gotoReference, "21/4C");
+  EXPECT_TRUE(run.quitRequested);
+  EXPECT_EQ(Parse({"-GOTO", "/QUIT"}), CommandLineResult{});
+  EXPECT_EQ(run.gotoReference, "/QUIT");
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"/GOTO"}, {"/GOTO", ""}, {"/QUIT", "-goto"}}) {
+    RunState fresh;
+    EXPECT_EQ(ParseCommandLine(args, config, fresh, hive, 2, messages),
+              CommandLineResult{kUnknownParameterError});
+    EXPECT_EQ(GotoReferenceOf(args), "");
+  }
+  EXPECT_EQ(GotoReferenceOf({"/NOINDEX", "/GOTO", "int 21 ah=4c"}), "int 21 ah=4c");
+  EXPECT_EQ(GotoReferenceOf({"/GOTO", "21/4C", "/NOSUCHWORD"}), "");
+  EXPECT_EQ(GotoReferenceOf({"/QUIT"}), "");
+}
+
 TEST_F(CommandLineTest, IndexAndSaveWordsSetTheirValues) {
   struct Case {
     const char* word;
