@@ -2,6 +2,7 @@
 // busy pattern.
 
 #include <QApplication>
+#include <QLabel>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
@@ -226,6 +227,20 @@ class LayoutTest : public QObject {
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(bar->progressBar()->isHidden());
     QCOMPARE(bar->panelText(StatusBarPanels::kHintPanel), QString(" "));
+  }
+  void panelsShowTheirWholeText() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    StatusBarPanels* bar = w.statusPanels();
+    const int layoutWidth = bar->panel(0)->width();
+    const QString counts("280897 topics (280897 in category)");
+    bar->setPanelText(0, counts);
+    QLabel* panel = bar->panel(0);
+    QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(counts));
+    // The progress bar still covers the first three panels.
+    QVERIFY(bar->progressBar()->width() >= panel->width() + bar->panel(1)->width());
+    bar->setPanelText(0, "21 topics (21 in category)");
+    QCOMPARE(panel->width(), layoutWidth);
   }
 };
 

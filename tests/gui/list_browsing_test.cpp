@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -147,6 +148,23 @@ class ListBrowsingTest : public QObject {
     QCOMPARE(combo->entryBytes(4), std::string("D DOS kernel"));
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(window().browseState().view.categoryChar, static_cast<unsigned char>(255));
+  }
+
+  void selectorDropsDown21Entries() {
+    CategoryComboBox combo;
+    std::vector<std::string> entries;
+    for (char c = 'A'; c <= 'Z'; ++c) entries.push_back(std::string(1, c) + " upper");
+    for (char c = 'a'; c <= 'z'; ++c) entries.push_back(std::string(1, c) + " lower");
+    combo.setEntries(entries);
+    combo.show();
+    combo.showPopup();
+    QAbstractItemView* list = combo.view();
+    QTRY_VERIFY(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    QVERIFY(row > 0);
+    const int rows = (list->viewport()->height() + row / 2) / row;
+    QVERIFY2(rows == 21, qPrintable(QString::number(rows)));
+    combo.hidePopup();
   }
 
   void narrowingLoadsTheFirstTopicOfTheCategory() {
