@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/settings/user_hive.h"
+#include "gui/app/application_identity.h"
 #include "gui/app/main_window.h"
 #include "gui/app/startup.h"
 #include "gui/app/viewer_application.h"
@@ -13,7 +14,7 @@
 
 int main(int argc, char* argv[]) {
   qorl::gui::ViewerApplication app(argc, argv);
-  QApplication::setApplicationName("Qorl Viewer");
+  qorl::gui::SetApplicationIdentity();
 
   qorl::gui::StartupEnvironment environment;
   environment.arguments = app.programArguments();

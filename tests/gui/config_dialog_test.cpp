@@ -290,8 +290,10 @@ class ConfigDialogTest : public QObject {
     QVERIFY2(installed.contains(fonts.selectedFont().family()),
              qPrintable(fonts.selectedFont().family()));
     fonts.setInitialFont(QFont("NoSuchFont", 10));
-    QVERIFY2(installed.contains(fonts.selectedFont().family()),
-             qPrintable(fonts.selectedFont().family()));    // No symbol fonts: every family offered draws Latin letters.
+    QVERIFY2(
+        installed.contains(fonts.selectedFont().family()),
+        qPrintable(fonts.selectedFont()
+                       .family()));  // No symbol fonts: every family offered draws Latin letters.
     QStringList offered;
     for (int row = 0; row < box->count(); ++row) offered << box->itemText(row);
     QVERIFY(!offered.isEmpty());

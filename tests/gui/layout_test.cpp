@@ -2,9 +2,9 @@
 // busy pattern.
 
 #include <QApplication>
-#include <QLabel>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusTipEvent>

@@ -1,11 +1,11 @@
 // Opening and closing a list in the window, the category selector, and the grid's selection,
 // click and key rules.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
-#include <QAbstractItemView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>

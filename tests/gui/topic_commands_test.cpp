@@ -355,7 +355,7 @@ class TopicCommandsTest : public QObject {
     const qsizetype set = pages.size() / 2;
     QVERIFY2(set >= 2 && pages.size() == 2 * set, qPrintable(pages.join("|")));
     for (qsizetype copy = 0; copy < 2; ++copy) {
-      QVERIFY(pages[copy * set].contains("line 150"));           // last page first
+      QVERIFY(pages[copy * set].contains("line 150"));          // last page first
       QVERIFY(pages[copy * set + set - 1].contains("INT 77"));  // the first page last
     }
     // The text starts at the margins: 40 mm as set, and never at the paper's edge.
@@ -370,13 +370,15 @@ class TopicCommandsTest : public QObject {
     };
     const double mm = 72.0 / 25.4;
     QPointF corner = firstWord();
-    QVERIFY2(corner.x() >= 39 * mm && corner.y() >= 39 * mm, qPrintable(QString::number(corner.x())));
+    QVERIFY2(corner.x() >= 39 * mm && corner.y() >= 39 * mm,
+             qPrintable(QString::number(corner.x())));
     pdf.setCopyCount(1);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     window().config().ShowPrintDialog = false;
     trigger(Command::FilePrint);
     corner = firstWord();
-    QVERIFY2(corner.x() >= 4.5 * mm && corner.y() >= 4.5 * mm, qPrintable(QString::number(corner.x())));
+    QVERIFY2(corner.x() >= 4.5 * mm && corner.y() >= 4.5 * mm,
+             qPrintable(QString::number(corner.x())));
     // A printer starts with a margin of its own.
     QtPrintService service;
     QCOMPARE(service.printer().pageLayout().margins(QPageLayout::Millimeter).left(),

@@ -2,10 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QProxyStyle>
-#include <QStyleFactory>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QSignalBlocker>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -33,6 +33,7 @@ class ListBelowStyle final : public QProxyStyle {
 CategoryComboBox::CategoryComboBox(QWidget* parent)
     : QComboBox(parent), delegate_(new CategoryBadgeDelegate(this)) {
   setObjectName("CategoryComboBox");
+  setAccessibleName("Category");
   setItemDelegate(delegate_);
   auto* style = new ListBelowStyle;
   style->setParent(this);

@@ -66,8 +66,7 @@ void TopicLoader::formatTopic(const std::string& displayText) {
   settings.followAllReferences = state_.options.followAllReferences;
   const FormattedTopic formatted =
       FormatTopic(displayText, title_, state_.listKind, state_.session.parseTopics(), settings);
-  view_->showTopic(displayText, formatted.spans,
-                   view_->palette().color(QPalette::Active, QPalette::Highlight));
+  view_->showTopic(displayText, formatted.spans);
   clearMenu();
   for (const std::string& entry : formatted.seeAlsoEntries) {
     QString caption = FromCp437(entry);

@@ -21,8 +21,7 @@ void RaiseMargins(QPrinter& printer) {
   const QPageLayout layout = printer.pageLayout();
   const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
   const QMarginsF minimum =
-      QPageLayout(layout.pageSize(), layout.orientation(), layout.minimumMargins(),
-                  layout.units())
+      QPageLayout(layout.pageSize(), layout.orientation(), layout.minimumMargins(), layout.units())
           .margins(QPageLayout::Millimeter);
   auto raise = [](double side, double floor) {
     return std::max({side, floor, kLeastPrintMarginMm});

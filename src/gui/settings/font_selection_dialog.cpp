@@ -6,8 +6,8 @@
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
-#include <QSpinBox>
 #include <QRawFont>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "core/settings/config_apply.h"
@@ -60,8 +60,7 @@ bool FontSelectionDialog::showsLatinLetters(const QString& family) {
 void FontSelectionDialog::leaveOutFontsWithoutLatinLetters() {
   QAbstractItemModel* families = family_->model();
   for (int row = families->rowCount() - 1; row >= 0; --row) {
-    if (!showsLatinLetters(families->index(row, 0).data().toString()))
-      families->removeRow(row);
+    if (!showsLatinLetters(families->index(row, 0).data().toString())) families->removeRow(row);
   }
 }
 

@@ -8,12 +8,21 @@
 
 namespace qorl::gui {
 
+namespace {
+
+// What each panel holds, for assistive technology (an empty panel has no text of its own).
+const char* const kPanelNames[4] = {"Topic count", "Selected topic", "Current topic", "Status"};
+
+}  // namespace
+
 StatusBarPanels::StatusBarPanels(QWidget* parent) : QStatusBar(parent) {
+  setAccessibleName("Status bar");
   setObjectName("StatusBar");
   setSizeGripEnabled(true);
   for (int i = 0; i < 4; ++i) {
     panels_[i] = new QLabel(this);
     panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
+    panels_[i]->setAccessibleName(kPanelNames[i]);
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     widths_[i] = kStatusPanelWidths[i];
     panels_[i]->setFixedWidth(widths_[i]);
@@ -21,6 +30,7 @@ StatusBarPanels::StatusBarPanels(QWidget* parent) : QStatusBar(parent) {
   }
   progress_ = new QProgressBar(this);
   progress_->setObjectName("StatusProgressBar");
+  progress_->setAccessibleName("Progress");
   progress_->setRange(0, 100);
   progress_->setTextVisible(false);
   progress_->hide();

@@ -1,7 +1,7 @@
 #pragma once
-// The status bar `StatusBar`: four panels of the layout's widths (topic counts, "Sel: ", "Cur: ", the status
-// hint; a panel widens when its text needs it) and the
-// progress bar that covers the first three while a long operation runs.
+// The status bar `StatusBar`: four panels of the layout's widths (topic counts, "Sel: ", "Cur: ",
+// the status hint; a panel widens when its text needs it) and the progress bar that covers the
+// first three while a long operation runs.
 
 #include <QStatusBar>
 
