@@ -3,6 +3,7 @@
 # setting "Follow table references" on) opened at INT 21/AH=4Bh, window 1000 x 700, captured
 # with ImageMagick's import. The PNG in docs/screenshots/ is made with this script.
 # Usage: scripts/screenshot.sh [OUT.png] [light|dark] [DISPLAY number] [lists folder]
+# (a display that is not running yet is started, with openbox, and stopped again)
 # Needs Xvfb, openbox, xdotool and ImageMagick; dark uses the Adwaita-Dark style (adwaita-qt6).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -34,15 +35,18 @@ Windows Registry Editor Version 5.00
 "FollowAllReferences"=dword:00000001
 REG
 
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-pids+=("$!")
-sleep 2
-DISPLAY="$display" openbox >/dev/null 2>&1 &
-pids+=("$!")
-sleep 1
+# A display that already runs (with its window manager) is used as it is.
+if ! DISPLAY="$display" xdotool getdisplaygeometry >/dev/null 2>&1; then
+  Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+  pids+=("$!")
+  sleep 2
+  DISPLAY="$display" openbox >/dev/null 2>&1 &
+  pids+=("$!")
+  sleep 1
+fi
 style=()
 [ "$theme" = dark ] && style=(QT_STYLE_OVERRIDE=Adwaita-Dark)
-(cd "$work/lists" && env DISPLAY="$display" XDG_CONFIG_HOME="$work/config" "${style[@]}" \
+(cd "$work/lists" && exec env DISPLAY="$display" XDG_CONFIG_HOME="$work/config" "${style[@]}" \
   "$viewer" -CONFIGNOSAVE >/dev/null 2>&1) &
 pids+=("$!")
 export DISPLAY="$display"
