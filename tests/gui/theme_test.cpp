@@ -62,7 +62,8 @@ class ThemeTest : public QObject {
     std::vector<std::pair<QString, QPalette>> palettes = {{"light", LightPalette()},
                                                           {"dark", DarkPalette()}};
     // The desktop's own dark style, when it is installed.
-    if (std::unique_ptr<QStyle> adwaita(QStyleFactory::create("Adwaita-Dark")); adwaita)
+    if (std::unique_ptr<QStyle> adwaita(QStyleFactory::create("Adwaita-Dark"));
+        adwaita && IsDarkPalette(adwaita->standardPalette()))
       palettes.emplace_back("Adwaita-Dark", adwaita->standardPalette());
     for (const auto& [name, palette] : palettes) {
       const bool dark = name != "light";

@@ -23,8 +23,8 @@ void RaiseMargins(QPrinter& printer) {
   const QMarginsF minimum =
       QPageLayout(layout.pageSize(), layout.orientation(), layout.minimumMargins(), layout.units())
           .margins(QPageLayout::Millimeter);
-  auto raise = [](double side, double floor) {
-    return std::max({side, floor, kLeastPrintMarginMm});
+  auto raise = [](double side, double printerMinimum) {
+    return std::max({side, printerMinimum, kLeastPrintMarginMm});
   };
   printer.setPageMargins(
       QMarginsF(raise(margins.left(), minimum.left()), raise(margins.top(), minimum.top()),
