@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "gui/browse/topic_text_view.h"
 #include "gui/window/action_icons.h"
