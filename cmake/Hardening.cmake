@@ -11,8 +11,8 @@ if(QORL_HARDENING AND NOT WIN32 AND NOT QORL_SANITIZE
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64|i.86")
     add_compile_options(-fcf-protection)
   endif()
-  # _FORTIFY_SOURCE needs optimisation (glibc warns without it).
-  add_compile_options($<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE>
-                      $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  # _FORTIFY_SOURCE needs optimisation (glibc warns without it, an error with -Werror).
+  set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+  add_compile_options("$<${optimised}:-U_FORTIFY_SOURCE>" "$<${optimised}:-D_FORTIFY_SOURCE=2>")
   add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
