@@ -18,9 +18,9 @@ if(TARGET qorlview)
 endif()
 
 if(UNIX AND NOT APPLE)
-  # Manual pages and the Debian changelog are installed compressed, as Debian wants them.
+  # Manual page qorl(1) and the Debian changelog are installed compressed, as Debian wants them.
   set(QORL_GZIPPED)
-  foreach(source qorl.1 qorlview.1 changelog.Debian)
+  foreach(source qorl.1 changelog.Debian)
     set(gzipped ${CMAKE_BINARY_DIR}/packaging/${source}.gz)
     add_custom_command(OUTPUT ${gzipped}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
@@ -31,15 +31,31 @@ if(UNIX AND NOT APPLE)
   add_custom_target(qorl_packaging_files ALL DEPENDS ${QORL_GZIPPED})
 
   install(FILES ${CMAKE_BINARY_DIR}/packaging/qorl.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz ${QORL_PACKAGING_DIR}/copyright
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qorl-viewer)
+  install(FILES ${QORL_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qorl-viewer)
+  # The Debian changelog only goes into the package (component "debian", see CPack below).
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/qorl-viewer COMPONENT debian EXCLUDE_FROM_ALL)
   if(TARGET qorlview)
-    install(FILES ${CMAKE_BINARY_DIR}/packaging/qorlview.1.gz
-            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # qorlview(1) names the data folder of the prefix it is installed into, so it is written at
+    # install time (a folder of its own per prefix: installs may run side by side).
+    install(CODE "
+      set(QORL_DATA_DIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/qorl-viewer\")
+      string(MD5 qorl_prefix_key \"\${CMAKE_INSTALL_PREFIX}\")
+      set(qorl_man \"${CMAKE_BINARY_DIR}/packaging/man-\${qorl_prefix_key}\")
+      configure_file(\"${QORL_PACKAGING_DIR}/qorlview.1.in\" \"\${qorl_man}/qorlview.1\" @ONLY)
+      execute_process(COMMAND gzip -9nf \"\${qorl_man}/qorlview.1\" COMMAND_ERROR_IS_FATAL ANY)
+      file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\"
+           TYPE FILE FILES \"\${qorl_man}/qorlview.1.gz\")
+    ")
     install(FILES ${QORL_PACKAGING_DIR}/${QORL_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${QORL_PACKAGING_DIR}/${QORL_APP_ID}.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    foreach(size 16 24 32 48 64 128 256)
+      install(FILES ${QORL_PACKAGING_DIR}/icons/${QORL_APP_ID}-${size}.png
+              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+              RENAME ${QORL_APP_ID}.png)
+    endforeach()
     install(FILES ${QORL_PACKAGING_DIR}/${QORL_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   endif()
@@ -57,7 +73,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://halvex.com/qorl-viewer)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS dosbox)
 # The long description; CPack puts the summary above it and indents its lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
@@ -69,4 +84,17 @@ topics.
 
 The package also holds qorl, a terminal front end over the same library.")
 set(CPACK_GENERATOR DEB)
+# The package is installed under /usr through DESTDIR, so that files written at install time
+# (qorlview(1)) name /usr and not the staging folder; it holds the plain install and the
+# Debian changelog.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_COMPONENTS_ALL Unspecified debian)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
+  message(STATUS "cpack packages this ${CMAKE_BUILD_TYPE} tree; scripts/package_deb.sh "
+                 "builds the release package")
+endif()
 include(CPack)

@@ -7,6 +7,7 @@
 
 #include "core/app/command_line.h"
 #include "core/settings/user_hive.h"
+#include "gui/app/application_identity.h"
 #include "gui/app/instance_channel.h"
 #include "gui/app/main_window.h"
 #include "gui/app/startup.h"
@@ -16,7 +17,7 @@
 
 int main(int argc, char* argv[]) {
   qorl::gui::ViewerApplication app(argc, argv);
-  QApplication::setApplicationName("Qorl Viewer");
+  qorl::gui::SetApplicationIdentity();
 
   qorl::gui::StartupEnvironment environment;
   environment.arguments = app.programArguments();

@@ -1,7 +1,10 @@
 // A command that fails unexpectedly is reported in an error box and the program goes on; Qt's
-// own command-line options do not act, and every argument reaches the program's word check.
+// own command-line options do not act, and every argument reaches the program's word check; the
+// application carries its icon and names its desktop entry.
 
 #include <QAction>
+#include <QIcon>
+#include <QImage>
 #include <QStyle>
 #include <QTest>
 #include <stdexcept>
@@ -10,6 +13,7 @@
 
 #include "core/app/command_line.h"
 #include "core/settings/hive_file.h"
+#include "gui/app/application_identity.h"
 #include "gui/app/viewer_application.h"
 #include "gui/support/recording_messages.h"
 
@@ -57,6 +61,26 @@ class ApplicationTest : public QObject {
     QCOMPARE(messages_.entries.size(), size_t(1));
     QCOMPARE(messages_.entries[0].kind, std::string("error"));
     QCOMPARE(messages_.entries[0].text, std::string("disk on fire"));
+  }
+
+  void identityNamesTheDesktopEntryAndCarriesTheIcon() {
+    qorl::gui::SetApplicationIdentity();
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("com.halvex.QorlViewer"));
+    const QIcon icon = QGuiApplication::windowIcon();
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+      QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+               qPrintable(QString::number(size)));
+    // The 16-pixel icon is drawn for its size, not the large one scaled down.
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+    const QImage scaled = icon.pixmap(QSize(256, 256))
+                              .toImage()
+                              .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QCOMPARE(small.size(), QSize(16, 16));
+    QVERIFY(small.convertToFormat(QImage::Format_ARGB32) !=
+            scaled.convertToFormat(QImage::Format_ARGB32));
+    // Dialogs inherit it.
+    QWidget dialog;
+    QCOMPARE(dialog.windowIcon().cacheKey(), icon.cacheKey());
   }
 
  private:

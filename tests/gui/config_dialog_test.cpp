@@ -289,8 +289,19 @@ class ConfigDialogTest : public QObject {
     QVERIFY2(installed.contains(fonts.selectedFont().family()),
              qPrintable(fonts.selectedFont().family()));
     fonts.setInitialFont(QFont("NoSuchFont", 10));
-    QVERIFY2(installed.contains(fonts.selectedFont().family()),
-             qPrintable(fonts.selectedFont().family()));
+    QVERIFY2(
+        installed.contains(fonts.selectedFont().family()),
+        qPrintable(fonts.selectedFont()
+                       .family()));  // No symbol fonts: every family offered draws Latin letters.
+    QStringList offered;
+    for (int row = 0; row < box->count(); ++row) offered << box->itemText(row);
+    QVERIFY(!offered.isEmpty());
+    for (const QString& family : offered)
+      QVERIFY2(FontSelectionDialog::showsLatinLetters(family), qPrintable(family));
+    if (installed.contains("Standard Symbols PS")) {
+      QVERIFY(!FontSelectionDialog::showsLatinLetters("Standard Symbols PS"));
+      QVERIFY(!offered.contains("Standard Symbols PS"));
+    }
   }
 
   void onlyCategoryCharacterRepaintsTheGrid() {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusTipEvent>
@@ -259,6 +260,23 @@ class LayoutTest : public QObject {
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(bar->progressBar()->isHidden());
     QCOMPARE(bar->panelText(StatusBarPanels::kHintPanel), QString(" "));
+  }
+  void panelsShowTheirWholeText() {
+    test::ViewerFixture f;
+    TFormMain& w = f.start();
+    StatusBarPanels* bar = w.statusPanels();
+    QLabel* panel = bar->panel(0);
+    const int layoutWidth = panel->minimumWidth();
+    const QString counts("280897 topics (280897 in category)");
+    bar->setPanelText(0, counts);
+    QCOMPARE(panel->maximumWidth(), panel->minimumWidth());
+    QVERIFY(panel->minimumWidth() - 2 * panel->frameWidth() >=
+            panel->fontMetrics().horizontalAdvance(counts));
+    // The progress bar still covers the first three panels.
+    QVERIFY(bar->progressBar()->width() >=
+            panel->minimumWidth() + bar->panel(1)->minimumWidth() + bar->panel(2)->minimumWidth());
+    bar->setPanelText(0, "21 topics (21 in category)");
+    QCOMPARE(panel->minimumWidth(), layoutWidth);
   }
 };
 

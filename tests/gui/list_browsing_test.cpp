@@ -1,6 +1,7 @@
 // Opening and closing a list in the window, the category selector, and the grid's selection,
 // click and key rules.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -147,6 +148,23 @@ class ListBrowsingTest : public QObject {
     QCOMPARE(combo->entryBytes(4), std::string("D DOS kernel"));
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(window().browseState().view.categoryChar, static_cast<unsigned char>(255));
+  }
+
+  void selectorDropsDown21Entries() {
+    CategoryComboBox combo;
+    std::vector<std::string> entries;
+    for (char c = 'A'; c <= 'Z'; ++c) entries.push_back(std::string(1, c) + " upper");
+    for (char c = 'a'; c <= 'z'; ++c) entries.push_back(std::string(1, c) + " lower");
+    combo.setEntries(entries);
+    combo.show();
+    combo.showPopup();
+    QAbstractItemView* list = combo.view();
+    QTRY_VERIFY(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    QVERIFY(row > 0);
+    const int rows = (list->viewport()->height() + row / 2) / row;
+    QVERIFY2(rows == 21, qPrintable(QString::number(rows)));
+    combo.hidePopup();
   }
 
   void narrowingLoadsTheFirstTopicOfTheCategory() {

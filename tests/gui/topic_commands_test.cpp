@@ -20,6 +20,7 @@
 #include "gui/app/main_window.h"
 #include "gui/browse/codepage437.h"
 #include "gui/browse/grid_controller.h"
+#include "gui/commands/document_printer.h"
 #include "gui/commands/print_service.h"
 #include "gui/commands/topic_commands.h"
 #include "gui/list/list_controller.h"
@@ -333,6 +334,55 @@ class TopicCommandsTest : public QObject {
       QCOMPARE(offered,
                offerSelection ? QStringList({"gbPrintRange", "printSelection"}) : QStringList());
     }
+  }
+
+  void printHonoursCopiesPageOrderAndMargins() {
+    if (!havePoppler()) QSKIP("pdftotext (poppler-utils) is not installed: PDF not checked");
+    std::string body;
+    for (int line = 1; line <= 150; ++line) body += "line " + std::to_string(line) + "\r\n";
+    window().listController().openList(
+        test::WriteList(folder_.path(), "LONG.LST", {{'D', "INT 77", "Long topic", body}})
+            .toStdString());
+    show(1);
+    QPrinter& pdf = printer_->pdf;
+    pdf.setCopyCount(2);
+    pdf.setCollateCopies(true);
+    pdf.setPageOrder(QPrinter::LastPageFirst);
+    pdf.setPageMargins(QMarginsF(40, 40, 40, 40), QPageLayout::Millimeter);
+    trigger(Command::FilePrint);
+    QStringList pages = pdfText(folder_.filePath("out.pdf")).split('\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    const qsizetype set = pages.size() / 2;
+    QVERIFY2(set >= 2 && pages.size() == 2 * set, qPrintable(pages.join("|")));
+    for (qsizetype copy = 0; copy < 2; ++copy) {
+      QVERIFY(pages[copy * set].contains("line 150"));              // last page first
+      QVERIFY(pages[copy * set + set - 1].contains("Long topic"));  // the first page last
+    }
+    // The text starts at the margins: 40 mm as set, and never at the paper's edge.
+    auto firstWord = [this]() {
+      QProcess process;
+      process.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", folder_.filePath("out.pdf"), "-"});
+      process.waitForFinished(30000);
+      const QRegularExpressionMatch word =
+          QRegularExpression("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"")
+              .match(QString::fromUtf8(process.readAllStandardOutput()));
+      return QPointF(word.captured(1).toDouble(), word.captured(2).toDouble());
+    };
+    const double mm = 72.0 / 25.4;
+    QPointF corner = firstWord();
+    QVERIFY2(corner.x() >= 39 * mm && corner.y() >= 39 * mm,
+             qPrintable(QString::number(corner.x())));
+    pdf.setCopyCount(1);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    window().config().ShowPrintDialog = false;
+    trigger(Command::FilePrint);
+    corner = firstWord();
+    QVERIFY2(corner.x() >= 4.5 * mm && corner.y() >= 4.5 * mm,
+             qPrintable(QString::number(corner.x())));
+    // A printer starts with a margin of its own.
+    QtPrintService service;
+    QCOMPARE(service.printer().pageLayout().margins(QPageLayout::Millimeter).left(),
+             kDefaultPrintMarginMm);
   }
 
   void printFailuresSayUnableToPrint() {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -308,6 +309,13 @@ class TopicTextTest : public QObject {
     seeAlsoButton()->click();
     QVERIFY(seeAlsoMenu()->isVisible());
     seeAlsoMenu()->hide();
+    // From the keyboard the first entry is highlighted: one Return chooses it.
+    QTest::keyClick(window().grid(), Qt::Key_Menu, Qt::ControlModifier);
+    QVERIFY(seeAlsoMenu()->isVisible());
+    QCOMPARE(seeAlsoMenu()->activeAction(), seeAlsoMenu()->actions().value(0));
+    QSignalSpy chosen(seeAlsoMenu()->actions().value(0), &QAction::triggered);
+    QTest::keyClick(seeAlsoMenu(), Qt::Key_Return);
+    QCOMPARE(chosen.count(), 1);
   }
 
   void ctrlMenuKeyOpensOnlyTheSeeAlsoMenu() {

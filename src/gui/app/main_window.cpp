@@ -44,6 +44,7 @@
 #include "gui/window/help_window.h"
 #include "gui/window/main_panel.h"
 #include "gui/window/status_bar.h"
+#include "gui/window/theme_follower.h"
 #include "gui/window/zoom_switch.h"
 
 namespace qorl::gui {
@@ -120,6 +121,7 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
                                      actions_, this);
   connectCommands();
   help_ = new HelpWindow(this);
+  new ThemeFollower(this);
   connect(actions_[Command::OptionsConfiguration], &QAction::triggered, this,
           [this] { configDialog()->showModal(); });
   ToolsEnvironment tools;

@@ -6,6 +6,7 @@
 #include "gui/browse/category_badge.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/codepage437.h"
+#include "gui/window/palette_colours.h"
 
 namespace qorl::gui {
 
@@ -29,7 +30,7 @@ void CategoryBadgeDelegate::paintEntry(QPainter& painter, const QRect& rect,
     if (disabled) {
       text = BadgeGrey();
     } else if (all) {
-      text = BadgeTeal();
+      text = CategoryTealFor(palette);
     }
   }
   painter.save();

@@ -1,8 +1,11 @@
 #include "gui/browse/category_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QSignalBlocker>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -10,11 +13,31 @@
 #include "gui/browse/codepage437.h"
 
 namespace qorl::gui {
+namespace {
+
+// Styles that drop the list down as a pop-up over the box (Fusion, Adwaita, ...) ignore
+// maxVisibleItems and show every entry up to the screen's height. The selector keeps the
+// application's style and only asks for a plain list below the box.
+class ListBelowStyle final : public QProxyStyle {
+ public:
+  ListBelowStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
 
 CategoryComboBox::CategoryComboBox(QWidget* parent)
     : QComboBox(parent), delegate_(new CategoryBadgeDelegate(this)) {
   setObjectName("CategoryComboBox");
+  setAccessibleName("Category");
   setItemDelegate(delegate_);
+  auto* style = new ListBelowStyle;
+  style->setParent(this);
+  setStyle(style);
   setMaxVisibleItems(21);
   setToolTip("Current category");
   setStatusTip("Current category");

@@ -145,8 +145,20 @@ QPoint ReferenceController::seeAlsoMenuPosition() const {
 }
 
 void ReferenceController::showSeeAlsoMenu() {
+  // A click on the button opens the menu as a mouse opens any menu; opened from the keyboard
+  // (Space on the focused button) the first entry is highlighted, so one Return chooses it.
+  popupSeeAlsoMenu(!widgets_.seeAlsoButton->underMouse());
+}
+
+void ReferenceController::popupSeeAlsoMenu(bool highlightFirst) {
   if (menu_->isEmpty()) return;
   menu_->popup(seeAlsoMenuPosition());
+  if (!highlightFirst) return;
+  for (QAction* action : menu_->actions()) {
+    if (action->isSeparator() || !action->isEnabled() || !action->isVisible()) continue;
+    menu_->setActiveAction(action);
+    break;
+  }
 }
 
 bool ReferenceController::eventFilter(QObject* watched, QEvent* event) {
@@ -155,7 +167,7 @@ bool ReferenceController::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Menu && (key->modifiers() & Qt::ControlModifier)) {
-      showSeeAlsoMenu();
+      popupSeeAlsoMenu(true);
       return true;
     }
   }

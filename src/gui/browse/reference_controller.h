@@ -45,6 +45,8 @@ class ReferenceController : public QObject {
   void showSeeAlsoMenu();
   // Where the menu's top-left corner goes, in screen coordinates.
   QPoint seeAlsoMenuPosition() const;
+  // Shows the See-also menu below its button, with its first entry highlighted when asked.
+  void popupSeeAlsoMenu(bool highlightFirst);
 
  protected:
   // Ctrl + Menu key in any control of the main window opens the See-also menu.

@@ -69,8 +69,7 @@ void TopicLoader::formatTopic(const std::string& displayText) {
   settings.followAllReferences = state_.options.followAllReferences;
   const FormattedTopic formatted =
       FormatTopic(displayText, title_, state_.listKind, state_.session.parseTopics(), settings);
-  view_->showTopic(displayText, formatted.spans,
-                   view_->palette().color(QPalette::Active, QPalette::Highlight));
+  view_->showTopic(displayText, formatted.spans);
   FillSeeAlsoMenu(seeAlsoMenu_, formatted.seeAlsoEntries, state_.listKind,
                   settings.followAllReferences,
                   [this](const std::string& entry) { emit seeAlsoChosen(entry); });

@@ -11,23 +11,27 @@
 #include <QTextDocument>
 
 #include "gui/browse/codepage437.h"
+#include "gui/window/palette_colours.h"
 
 namespace qorl::gui {
 namespace {
 
-QColor ColorOf(TextColor color, const QColor& highlight) {
+QColor ColorOf(TextColor color, const TopicColours& colours) {
   switch (color) {
     case TextColor::Highlight:
-      return highlight;
+      return colours.highlight;
     case TextColor::Green:
-      return QColor(0, 128, 0);
+      return colours.green;
     case TextColor::Teal:
-      return QColor(0, 128, 128);
+      return colours.teal;
     case TextColor::Automatic:
       break;
   }
   return QColor();
 }
+
+// Marks a hit mark's format, so that its colours follow the palette.
+constexpr int kHitMarkProperty = QTextFormat::UserProperty + 1;
 
 // A link's href names its range in the shown text, "start:length", so that a click reports the
 // text exactly as it stands in the view.
@@ -39,6 +43,7 @@ QString HrefOf(const FormatSpan& span) {
 
 TopicTextView::TopicTextView(QWidget* parent) : QTextBrowser(parent), menu_(new QMenu(this)) {
   setObjectName("CurrentTopic");
+  setAccessibleName("Topic text");
   setReadOnly(true);
   setLineWrapMode(QTextEdit::NoWrap);
   setOpenLinks(false);
@@ -46,14 +51,55 @@ TopicTextView::TopicTextView(QWidget* parent) : QTextBrowser(parent), menu_(new 
   setUndoRedoEnabled(false);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   menu_->setObjectName("PopupMenuCurrentTopic");
+  keepSelectionColours();
+  applyTabStops();
+}
+
+void TopicTextView::keepSelectionColours() {
   // The selection stays visible while another control has the focus.
   QPalette p = palette();
   p.setColor(QPalette::Inactive, QPalette::Highlight,
              p.color(QPalette::Active, QPalette::Highlight));
   p.setColor(QPalette::Inactive, QPalette::HighlightedText,
              p.color(QPalette::Active, QPalette::HighlightedText));
+  const bool wasAdjusting = adjustingPalette_;
+  adjustingPalette_ = true;
   setPalette(p);
-  applyTabStops();
+  adjustingPalette_ = wasAdjusting;
+}
+
+QTextCharFormat TopicTextView::hitMarkFormat() const {
+  const TopicColours colours = TopicColoursFor(palette());
+  QTextCharFormat format;
+  format.setProperty(kHitMarkProperty, true);
+  format.setBackground(colours.hitBackground);
+  if (colours.hitText.isValid()) format.setForeground(colours.hitText);
+  return format;
+}
+
+void TopicTextView::recolour() {
+  // The marked-up ranges and the hit marks take the colours of the palette now in use; the
+  // text, the selection and the scroll position stay.
+  const TopicColours colours = TopicColoursFor(palette());
+  const int end = static_cast<int>(text_.size());
+  QTextCursor cursor(document());
+  for (const FormatSpan& span : spans_) {
+    if (!span.setsColor) continue;
+    const QColor color = ColorOf(span.color, colours);
+    if (!color.isValid()) continue;
+    const int start = std::clamp(span.start, 0, end);
+    const int stop = std::clamp(span.start + span.length, start, end);
+    if (stop == start) continue;
+    QTextCharFormat format;
+    format.setForeground(color);
+    cursor.setPosition(start);
+    cursor.setPosition(stop, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(format);
+  }
+  QList<ExtraSelection> marks = extraSelections();
+  for (ExtraSelection& mark : marks)
+    if (mark.format.hasProperty(kHitMarkProperty)) mark.format = hitMarkFormat();
+  setExtraSelections(marks);
 }
 
 qreal TopicTextView::tabWidth() const {
@@ -64,8 +110,7 @@ void TopicTextView::applyTabStops() {
   setTabStopDistance(tabWidth());
 }
 
-void TopicTextView::showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans,
-                              const QColor& highlight) {
+void TopicTextView::showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans) {
   // The text is built and marked up in a document of its own, which no layout watches, and then
   // put in place whole: formatting range by range in the shown document would lay it out anew
   // after every range.
@@ -78,6 +123,8 @@ void TopicTextView::showTopic(std::string_view displayText, const std::vector<Fo
   doc->setPlainText(FromCp437(displayText));
   text_.assign(displayText);
 
+  spans_ = spans;
+  const TopicColours colours = TopicColoursFor(palette());
   const int end = static_cast<int>(text_.size());
   QTextCursor cursor(doc);
   for (const FormatSpan& span : spans) {
@@ -88,7 +135,7 @@ void TopicTextView::showTopic(std::string_view displayText, const std::vector<Fo
     if (span.bold) format.setFontWeight(QFont::Bold);
     if (span.underline) format.setFontUnderline(true);
     if (span.setsColor) {
-      const QColor color = ColorOf(span.color, highlight);
+      const QColor color = ColorOf(span.color, colours);
       if (color.isValid()) format.setForeground(color);
     }
     if (span.seeAlsoItem || span.link) {
@@ -195,6 +242,11 @@ void TopicTextView::contextMenuEvent(QContextMenuEvent* event) {
 void TopicTextView::changeEvent(QEvent* event) {
   QTextBrowser::changeEvent(event);
   if (event->type() == QEvent::FontChange) applyTabStops();
+  if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) &&
+      !adjustingPalette_) {
+    keepSelectionColours();
+    recolour();
+  }
 }
 
 }  // namespace qorl::gui

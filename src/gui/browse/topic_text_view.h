@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QTextBrowser>
+#include <QTextCharFormat>
 #include <string>
 #include <string_view>
 
@@ -22,11 +23,13 @@ class TopicTextView : public QTextBrowser {
   explicit TopicTextView(QWidget* parent = nullptr);
 
   // Replaces the whole text with displayText as DisplayTextOf gives it (lines separated by '\n')
-  // marked up by the ranges, applied in order; highlight is the colour of TextColor::Highlight.
-  // Extra selections (marks) of the old text are removed.
-  // The caret goes to position 0.
-  void showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans,
-                 const QColor& highlight);
+  // marked up by the ranges, applied in order, in the colours of the view's palette (lighter
+  // shades on a dark one; they follow a change of palette). Extra selections (marks) of the old
+  // text are removed. The caret goes to position 0.
+  void showTopic(std::string_view displayText, const std::vector<FormatSpan>& spans);
+  // The format of a search hit's mark, for the palette now in use; marks made with it follow a
+  // change of palette.
+  QTextCharFormat hitMarkFormat() const;
   // The shown text as bytes (what Find's "Current topic" scope searches).
   const std::string& topicText() const { return text_; }
   // The bytes of the link at a viewport point; empty when there is none.
@@ -55,10 +58,14 @@ class TopicTextView : public QTextBrowser {
 
  private:
   void applyTabStops();
+  void keepSelectionColours();
+  void recolour();
   // The href of the link at a viewport point, empty when none.
   QString hrefAt(const QPoint& viewportPos) const;
 
   std::string text_;
+  std::vector<FormatSpan> spans_;  // the ranges of the text shown, for recolouring
+  bool adjustingPalette_ = false;
   QMenu* menu_;
   QString pressedHref_;
   Qt::MouseButton pressedButton_ = Qt::NoButton;

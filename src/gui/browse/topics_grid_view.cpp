@@ -14,6 +14,8 @@ namespace qorl::gui {
 TopicsGridView::TopicsGridView(QWidget* parent)
     : QTableView(parent), delegate_(new TopicsGridDelegate(this)) {
   setObjectName("TopicsStringGrid");
+  setAccessibleName("Topics");
+  setAccessibleDescription("The topics of the category shown: identifier and title");
   setItemDelegate(delegate_);
   setSelectionBehavior(SelectRows);
   setSelectionMode(SingleSelection);

@@ -1,5 +1,7 @@
 #include "gui/commands/print_service.h"
 
+#include "gui/commands/document_printer.h"
+
 #include <QEvent>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -52,6 +54,7 @@ QPrinter& QtPrintService::printer() {
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setCopyCount(1);
+    SetDefaultPrintMargins(*printer_);
   }
   return *printer_;
 }

@@ -205,7 +205,7 @@ void FullTextController::highlightHits() {
     mark.cursor = QTextCursor(view_->document());
     mark.cursor.setPosition(at);
     mark.cursor.setPosition(at + size, QTextCursor::KeepAnchor);
-    mark.format.setBackground(QColor(255, 230, 0));
+    mark.format = view_->hitMarkFormat();
     marks.append(mark);
   }
   view_->setExtraSelections(marks);

@@ -22,6 +22,7 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
   auto* body = new QWidget(this);
   text_ = new QComboBox(body);
   text_->setObjectName("SearchPanelTextEdit");
+  text_->setAccessibleName("Search text");
   text_->setEditable(true);
   text_->setInsertPolicy(QComboBox::NoInsert);
   text_->setCompleter(nullptr);
@@ -39,6 +40,7 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
 
   results_ = new QTreeView(body);
   results_->setObjectName("SearchPanelResults");
+  results_->setAccessibleName("Search results");
   results_->setModel(model);
   results_->setRootIsDecorated(false);
   results_->setUniformRowHeights(true);
@@ -53,6 +55,7 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
   showListColumn(false);
   count_ = new QLabel(body);
   count_->setObjectName("SearchPanelCount");
+  count_->setAccessibleName("Search result count");
   count_->setTextFormat(Qt::PlainText);
 
   auto* options = new QHBoxLayout;

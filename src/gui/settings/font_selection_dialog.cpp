@@ -1,10 +1,12 @@
 #include "gui/settings/font_selection_dialog.h"
 
+#include <QAbstractItemModel>
 #include <QDialogButtonBox>
 #include <QFontComboBox>
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QRawFont>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -23,6 +25,7 @@ FontSelectionDialog::FontSelectionDialog(QWidget* parent)
   // name, so only a font that exists can be chosen (typing still jumps to a listed name).
   family_->setWritingSystem(QFontDatabase::Latin);
   family_->setEditable(false);
+  leaveOutFontsWithoutLatinLetters();
   size_->setRange(kMinTopicFontSize, kMaxTopicFontSize);
   size_->setSuffix(" pt");
   sample_->setMinimumSize(260, 48);
@@ -42,6 +45,23 @@ FontSelectionDialog::FontSelectionDialog(QWidget* parent)
   connect(family_, &QFontComboBox::currentFontChanged, this, [this] { updateSample(); });
   connect(size_, &QSpinBox::valueChanged, this, [this] { updateSample(); });
   updateSample();
+}
+
+bool FontSelectionDialog::showsLatinLetters(const QString& family) {
+  // Symbol fonts (Standard Symbols PS, Dingbats) claim the Latin writing system but draw
+  // other signs, or nothing, for the letters and digits of the lists.
+  const QRawFont raw = QRawFont::fromFont(QFont(family), QFontDatabase::Latin);
+  if (!raw.isValid()) return false;
+  for (const char32_t c : U"AMZamz09=/")
+    if (c != 0 && !raw.supportsCharacter(c)) return false;
+  return true;
+}
+
+void FontSelectionDialog::leaveOutFontsWithoutLatinLetters() {
+  QAbstractItemModel* families = family_->model();
+  for (int row = families->rowCount() - 1; row >= 0; --row) {
+    if (!showsLatinLetters(families->index(row, 0).data().toString())) families->removeRow(row);
+  }
 }
 
 void FontSelectionDialog::setInitialFont(const QFont& initial) {

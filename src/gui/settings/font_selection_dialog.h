@@ -1,5 +1,6 @@
 #pragma once
-// The topic font selection: installed fonts of the Latin (ANSI) writing system and a size from
+// The topic font selection: installed fonts of the Latin (ANSI) writing system that draw Latin
+// letters (no symbol fonts) and a size from
 // 5 to 20 points. Only the chosen family and point size are used.
 
 #include <QDialog>
@@ -21,9 +22,12 @@ class FontSelectionDialog : public QDialog {
   QFont selectedFont() const;
   QFontComboBox* familyBox() const { return family_; }
   QSpinBox* sizeBox() const { return size_; }
+  // True when family is installed and draws the letters and digits of the lists.
+  static bool showsLatinLetters(const QString& family);
 
  private:
   void updateSample();
+  void leaveOutFontsWithoutLatinLetters();
 
   QFontComboBox* family_;
   QSpinBox* size_;

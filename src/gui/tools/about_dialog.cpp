@@ -43,7 +43,9 @@ TFormAbout::TFormAbout(QWidget* parent)
   picture->setPixmap(AboutBanner());
 
   version_ = WhiteLabel("Version", "Version", 36, 112, this);
-  copyright_ = WhiteLabel("Qorl Viewer for the interrupt list", "Copyright", 36, 128, this);
+  copyright_ =
+      WhiteLabel(QString::fromUtf8("\u00a9 2026 the Qorl Viewer authors \u00b7 MIT licence"),
+                 "Copyright", 36, 128, this);
 
   okButton_ = new QPushButton("Ok", this);
   okButton_->setObjectName("OkButton");

@@ -1,11 +1,39 @@
 #include "gui/window/action_icons.h"
 
+#include <QAction>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QWidget>
+
+#include "gui/window/palette_colours.h"
 
 namespace qorl::gui {
 namespace {
+
+// The outline and the coloured strokes of the icons for a palette: the classic black and teal
+// on a light tool bar, the palette's text colour and lighter shades on a dark one.
+struct Ink {
+  QColor outline = Qt::black;
+  QColor teal{0, 128, 128};
+  QColor green{0, 128, 0};
+  QColor disk{40, 60, 160};
+  QColor blue{Qt::blue};
+};
+
+Ink InkFor(const QPalette& palette) {
+  Ink ink;
+  if (!IsDarkPalette(palette)) return ink;
+  const QColor bar = palette.color(QPalette::Active, QPalette::Window);
+  ink.outline = palette.color(QPalette::Active, QPalette::WindowText);
+  ink.teal = LegibleOn(ink.teal, bar, kGraphicsContrast);
+  ink.green = LegibleOn(ink.green, bar, kGraphicsContrast);
+  ink.disk = LegibleOn(ink.disk, bar, kGraphicsContrast);
+  ink.blue = LegibleOn(ink.blue, bar, kGraphicsContrast);
+  return ink;
+}
+
+constexpr const char* kIconIndexProperty = "qorlIconIndex";
 
 void Page(QPainter& p) {
   p.setBrush(Qt::white);
@@ -15,7 +43,7 @@ void Page(QPainter& p) {
   p.drawLine(5, 10, 9, 10);
 }
 
-void Arrow(QPainter& p, bool up) {
+void Arrow(QPainter& p, const Ink& ink, bool up) {
   QPainterPath path;
   if (up) {
     path.moveTo(8, 2);
@@ -27,35 +55,36 @@ void Arrow(QPainter& p, bool up) {
     path.lineTo(2, 7);
   }
   path.closeSubpath();
-  p.setBrush(QColor(0, 128, 128));
+  p.setBrush(ink.teal);
   p.drawPath(path);
 }
 
 // An arrow pointing left (back) or right (forward).
-void SideArrow(QPainter& p, bool left) {
+void SideArrow(QPainter& p, const Ink& ink, bool left) {
   QPainterPath path;
   path.moveTo(left ? 2 : 14, 8);
   path.lineTo(left ? 9 : 7, 2);
   path.lineTo(left ? 9 : 7, 14);
   path.closeSubpath();
-  p.setBrush(QColor(0, 128, 128));
+  p.setBrush(ink.teal);
   p.drawPath(path);
 }
 
-void Lens(QPainter& p) {
+void Lens(QPainter& p, const Ink& ink) {
   p.setBrush(QColor(200, 230, 255));
   p.drawEllipse(2, 2, 8, 8);
-  p.setPen(QPen(Qt::black, 2));
+  p.setPen(QPen(ink.outline, 2));
   p.drawLine(9, 9, 14, 14);
 }
 
 }  // namespace
 
-QIcon ActionIcon(int index) {
+QIcon ActionIcon(int index, const QPalette& palette) {
+  const Ink ink = InkFor(palette);
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
-  p.setPen(Qt::black);
+  p.setPen(ink.outline);
   switch (index) {
     case 0:  // open list: a folder
       p.setBrush(QColor(240, 200, 80));
@@ -63,7 +92,7 @@ QIcon ActionIcon(int index) {
       p.drawRect(1, 2, 6, 2);
       break;
     case 1:  // save: a disk
-      p.setBrush(QColor(40, 60, 160));
+      p.setBrush(ink.disk);
       p.drawRect(1, 1, 14, 14);
       p.setBrush(Qt::white);
       p.drawRect(4, 1, 8, 5);
@@ -83,23 +112,23 @@ QIcon ActionIcon(int index) {
       break;
     case 4:  // select all: a page with a dashed frame
       Page(p);
-      p.setPen(QPen(Qt::blue, 1, Qt::DotLine));
+      p.setPen(QPen(ink.blue, 1, Qt::DotLine));
       p.setBrush(Qt::NoBrush);
       p.drawRect(0, 0, 15, 15);
       break;
     case 5:  // find
-      Lens(p);
+      Lens(p, ink);
       break;
     case 6:  // search again: lens and arrow
-      Lens(p);
-      p.setPen(QPen(QColor(0, 128, 0), 2));
+      Lens(p, ink);
+      p.setPen(QPen(ink.green, 2));
       p.drawLine(11, 2, 15, 2);
       p.drawLine(13, 0, 15, 2);
       break;
     case 7:  // zoom: a frame with corner marks
       p.setBrush(Qt::white);
       p.drawRect(1, 1, 14, 14);
-      p.setPen(QPen(QColor(0, 128, 128), 2));
+      p.setPen(QPen(ink.teal, 2));
       p.drawLine(4, 4, 11, 11);
       p.drawLine(4, 11, 11, 4);
       break;
@@ -110,22 +139,22 @@ QIcon ActionIcon(int index) {
       p.drawEllipse(6, 6, 4, 4);
       break;
     case 9:  // previous
-      Arrow(p, true);
+      Arrow(p, ink, true);
       break;
     case 10:  // next
-      Arrow(p, false);
+      Arrow(p, ink, false);
       break;
     case 12:  // back
-      SideArrow(p, true);
+      SideArrow(p, ink, true);
       break;
     case 13:  // forward
-      SideArrow(p, false);
+      SideArrow(p, ink, false);
       break;
     case 14:  // search all topics: the lens over a stack of pages
       p.setBrush(Qt::white);
       p.drawRect(5, 0, 10, 11);
       p.drawRect(3, 2, 10, 11);
-      Lens(p);
+      Lens(p, ink);
       break;
     case 15:  // go to topic: an arrow into a page
       Page(p);
@@ -139,6 +168,18 @@ QIcon ActionIcon(int index) {
   }
   p.end();
   return QIcon(pixmap);
+}
+
+void SetActionIcon(QAction& action, int index, const QPalette& palette) {
+  action.setProperty(kIconIndexProperty, index);
+  action.setIcon(ActionIcon(index, palette));
+}
+
+void RedrawActionIcons(QWidget& window) {
+  for (QAction* action : window.actions()) {
+    const QVariant index = action->property(kIconIndexProperty);
+    if (index.isValid()) action->setIcon(ActionIcon(index.toInt(), window.palette()));
+  }
 }
 
 }  // namespace qorl::gui

@@ -4,9 +4,19 @@
 // topics.
 
 #include <QIcon>
+#include <QPalette>
+
+class QAction;
+class QWidget;
 
 namespace qorl::gui {
 
-QIcon ActionIcon(int index);
+// Icon index drawn for palette: black outlines and the classic colours on a light tool bar,
+// the palette's text colour and lighter shades on a dark one.
+QIcon ActionIcon(int index, const QPalette& palette = QPalette());
+// Gives action icon index for palette and remembers the index for RedrawActionIcons.
+void SetActionIcon(QAction& action, int index, const QPalette& palette);
+// Draws the icons of window's actions again for its palette (after a change of theme).
+void RedrawActionIcons(QWidget& window);
 
 }  // namespace qorl::gui

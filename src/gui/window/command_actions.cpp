@@ -25,7 +25,7 @@ QAction* MakeAction(QWidget* window, const char* name, const char* caption,
     action->setStatusTip(QString::fromUtf8(hint));
     action->setToolTip(QString::fromUtf8(hint));
   }
-  if (icon >= 0) action->setIcon(ActionIcon(icon));
+  if (icon >= 0) SetActionIcon(*action, icon, window->palette());
   window->addAction(action);
   return action;
 }

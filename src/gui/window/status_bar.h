@@ -1,6 +1,7 @@
 #pragma once
-// The status bar `StatusBar`: four fixed-width panels (topic counts, "Sel: ", "Cur: ", the status
-// hint) and the progress bar that covers the first three while a long operation runs.
+// The status bar `StatusBar`: four panels of the layout's widths (topic counts, "Sel: ", "Cur: ",
+// the status hint; a panel widens when its text needs it) and the progress bar that covers the
+// first three while a long operation runs.
 
 #include <QStatusBar>
 
@@ -28,8 +29,10 @@ class StatusBarPanels : public QStatusBar {
 
  private:
   void placeProgressBar();
+  void fitPanel(int panel);
 
   QLabel* panels_[4];
+  int widths_[4] = {};
   QProgressBar* progress_;
   int progressWidth_ = 290;
 };
