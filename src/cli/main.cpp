@@ -55,6 +55,14 @@ constexpr std::array kCommands = {
             "every topic whose identifier and title hold all words of QUERY; a folder is searched "
             "with every list file in it",
             RunLookup},
+    Command{"combine", "FOLDER [--ports] [--delete]",
+            "join the section files of FOLDER (INTERRUP.A, INTERRUP.B, ...; with --ports "
+            "PORTS.A, ...) into INTERRUP.LST (PORTS.LST) as COMBINE.COM does: missing sections "
+            "are skipped, the count in a section's first line (\"Interrupt List, part 2 of 18\") "
+            "says when to stop, the list gets the last section's time; the list is replaced "
+            "only once it is complete, and --delete deletes the sections joined after that; "
+            "prints each section tried",
+            RunCombine},
 };
 
 void PrintHelp(std::FILE* to) {
@@ -84,6 +92,8 @@ void PrintHelp(std::FILE* to) {
       "MEMORY.LST, CMOS.LST, FARCALL.LST, MSR.LST and I2C.LST\n  (the list kind "
       "comes from the file name); a reference of no list read elsewhere:\n  "
       "\"References are not followed in this list\", status 1.\n\n"
+      "combine finds no section, cannot read one or cannot write the list: the old list and "
+      "the sections\n  stay as they were, status 1.\n\n"
       "Messages go to standard error. Exit status: 0 success, 1 failure (for index "
       "also when the\nindex could not be written), 2 wrong command line.\n");
 }

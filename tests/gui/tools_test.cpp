@@ -259,21 +259,41 @@ class ToolsTest : public QObject {
     QVERIFY(captions().contains("MEMORY.LST"));
   }
 
-  void missingInterpreterIsReportedNotSilent() {
+  void withoutInterpreterCombineJoinsItselfAndIntprintIsReported() {
     Bench b;
     b.runner.interpreterPath.clear();
+    // No sections: said so, the menu is rebuilt all the same.
     b.combine().runClicked();
     QVERIFY(b.runner.waited.empty());
     QCOMPARE(b.messages.entries.size(), size_t(1));
     QCOMPARE(b.messages.entries[0].kind, std::string("information"));
-    QCOMPARE(b.messages.entries[0].text, DosInterpreterMissingMessage("COMBINE.COM"));
-    QCOMPARE(b.rebuilt, 1);  // the menu is rebuilt all the same
+    QVERIFY(b.messages.entries[0].text.find("No sections of INTERRUP.LST") != std::string::npos);
+    QCOMPARE(b.rebuilt, 1);
+
+    // The ports' sections, deleted afterwards: the open PORTS.LST is closed first.
+    QFile a(b.dir.filePath("PORTS.A")), c(b.dir.filePath("ports.c"));
+    QVERIFY(a.open(QIODevice::WriteOnly) && c.open(QIODevice::WriteOnly));
+    a.write("Ports List\r\n");
+    c.write("Ports List, part 3 of 3\r\n");
+    a.close();
+    c.close();
+    b.listKind = 2;
+    b.setCombine(true, true);
+    b.combine().runClicked();
+    QVERIFY(b.runner.waited.empty());
+    QCOMPARE(b.messages.entries.size(), size_t(1));
+    QCOMPARE(b.closed, 1);
+    QCOMPARE(b.rebuilt, 2);
+    QFile list(b.dir.filePath("PORTS.LST"));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QCOMPARE(list.readAll(), QByteArray("Ports List\r\nPorts List, part 3 of 3\r\n"));
+    QVERIFY(!QFile::exists(b.dir.filePath("PORTS.A")) && !QFile::exists(b.dir.filePath("ports.c")));
 
     b.intprint().runClicked();
     QVERIFY(b.runner.detached.empty());
     QCOMPARE(b.messages.entries.size(), size_t(2));
     QCOMPARE(b.messages.entries[1].text, DosInterpreterMissingMessage("INTPRINT.COM"));
-    QCOMPARE(b.closed, 1);  // Intprint closed the list before finding out
+    QCOMPARE(b.closed, 2);  // Intprint closed the list before finding out
   }
 
   void interpreterThatCannotStartIsReported() {

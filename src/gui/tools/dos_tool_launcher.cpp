@@ -6,6 +6,7 @@
 #include "core/list/busy.h"
 #include "core/list/message_service.h"
 #include "gui/tools/input_blocker.h"
+#include "gui/tools/section_join_task.h"
 
 namespace qorl::gui {
 
@@ -46,6 +47,10 @@ bool DosToolLauncher::runAndWait(const std::string& commandLine, const std::stri
   }
   if (result != 0) messages_.information(DosStartFailedMessage(toolName, result));
   return result == 0;
+}
+
+bool DosToolLauncher::joinSections(const std::string& folder, const SectionJoinOptions& options) {
+  return RunSectionJoin(folder, options, messages_, busy_, window_);
 }
 
 bool DosToolLauncher::startDetached(const std::string& commandLine, const std::string& folder,

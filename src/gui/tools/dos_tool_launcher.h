@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/tools/section_join.h"
 #include "gui/tools/tool_process_runner.h"
 
 namespace qorl {
@@ -25,6 +26,11 @@ class DosToolLauncher {
   void setRunner(ToolProcessRunner* runner) { runner_ = runner ? runner : &system_; }
   ToolProcessRunner& runner() { return *runner_; }
 
+  // Whether a DOS interpreter can run the tools here.
+  bool interpreterAvailable() { return !runner_->interpreter().empty(); }
+  // Joins the list's sections in folder without COMBINE.COM, the window painted but taking no
+  // input meanwhile; a failure is shown. True when the list was written.
+  bool joinSections(const std::string& folder, const SectionJoinOptions& options);
   // Whether folder can be the tool's current folder; an error box says why not.
   bool checkFolder(const std::string& folder);
   // Runs the DOS command line in folder and waits for it. toolName names the tool in messages.

@@ -62,7 +62,12 @@ void TFormRunCombinecom::runClicked() {
     environment_.closeList();
   const std::string folder = environment_.folder ? environment_.folder() : std::string();
   if (!launcher_.checkFolder(folder)) return;
-  launcher_.runAndWait(commandLine(), folder, "COMBINE.COM");
+  if (launcher_.interpreterAvailable()) {
+    launcher_.runAndWait(commandLine(), folder, "COMBINE.COM");
+  } else {
+    // No DOS here (64-bit Windows, no DOSBox): the viewer joins the sections itself.
+    launcher_.joinSections(folder, {ports, deleteBox_->isChecked()});
+  }
   // A new list file may exist now; the closed list is not reopened.
   if (environment_.rebuildListMenu) environment_.rebuildListMenu();
 }

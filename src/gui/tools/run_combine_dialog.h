@@ -1,7 +1,8 @@
 #pragma once
 // The Run Combine.com dialog: which list's sections COMBINE.COM joins and whether it deletes them
 // afterwards. Run closes the list about to be rebuilt, runs the tool in the tools folder, waits
-// for it and rebuilds the Open List menu. The choices stay for the rest of the run.
+// for it and rebuilds the Open List menu; where no DOS interpreter exists the viewer joins the
+// sections itself instead of running the tool. The choices stay for the rest of the run.
 
 #include <QDialog>
 #include <string>
