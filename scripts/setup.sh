@@ -16,7 +16,7 @@ packages=(
   # manager, a keyboard driver and screenshots for the viewer's smoke test. Qt for MinGW-w64 is
   # built from Debian's qt6-base source (scripts/build_qt_windows.sh: dpkg-dev, ninja).
   g++-mingw-w64-x86-64-posix wine64 googletest nsis
-  xvfb openbox xdotool imagemagick ninja-build
+  xvfb openbox xdotool x11-utils imagemagick ninja-build
 )
 missing=()
 for p in "${packages[@]}"; do

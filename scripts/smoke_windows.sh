@@ -7,14 +7,15 @@
 # failure.png when a step fails), the viewer's output and the registry values stay in OUTPUT.
 # Usage: scripts/smoke_windows.sh PROGRAM_FOLDER LISTS_FOLDER OUTPUT_FOLDER
 # Runs in $WINEPREFIX, which must exist. The display is :$QORL_SMOKE_DISPLAY, or the first free
-# one from :90. Exits with 77 (skipped) when Xvfb, xdotool, import or INTERRUP.LST is missing.
+# one from :90. Exits with 77 (skipped) when Xvfb, xdotool, xprop, import or INTERRUP.LST is
+# missing.
 set -euo pipefail
 program_dir="$1"
 lists="$2"
 out="$3"
 wine="$(command -v wine64 || echo /usr/lib/wine/wine64)"
 wineserver="$(dirname "$wine")/wineserver"
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool xprop import; do
   command -v "$tool" >/dev/null || { echo "skipped the smoke test: $tool is not installed"; exit 77; }
 done
 [ -f "$lists/INTERRUP.LST" ] || { echo "skipped the smoke test: no INTERRUP.LST in $lists"; exit 77; }
@@ -40,9 +41,15 @@ Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 150); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.2; done
 export DISPLAY=":$display"
+# A window manager, ready before the viewer's window appears, so that it can be activated and
+# takes the keys.
 if command -v openbox >/dev/null; then
   openbox >/dev/null 2>&1 &
   pids+=($!)
+  for _ in $(seq 150); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.2
+  done
 fi
 # A wineserver started without this display would leave the viewer's windows invisible.
 "$wineserver" -k 2>/dev/null || true
