@@ -1,16 +1,22 @@
 # cmake --install: the programs in bin/, the help manual in the data folder where the viewer
 # looks for it, and on Linux the desktop entry, icon, AppStream metadata and manual pages.
-# cpack -G DEB packs the same tree as a Debian package.
+# cpack -G DEB packs the same tree as a Debian package; on Windows cpack writes a ZIP and an
+# installer (cmake/WindowsPackage.cmake).
 set(QORL_APP_ID com.halvex.QorlViewer)
 set(QORL_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
+# On Windows everything lies in one folder: the programs, their DLLs, the manual.
+set(QORL_PROGRAM_DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(WIN32)
+  set(QORL_PROGRAM_DESTINATION .)
+endif()
 
 if(TARGET qorl)
-  install(TARGETS qorl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS qorl RUNTIME DESTINATION ${QORL_PROGRAM_DESTINATION})
 endif()
 if(TARGET qorlview)
-  install(TARGETS qorlview RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS qorlview RUNTIME DESTINATION ${QORL_PROGRAM_DESTINATION})
   if(WIN32)
-    install(FILES ${CMAKE_SOURCE_DIR}/docs/help/QORLVIEW.html DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/help/QORLVIEW.html DESTINATION .)
   else()
     install(FILES ${CMAKE_SOURCE_DIR}/docs/help/QORLVIEW.html
             DESTINATION ${CMAKE_INSTALL_DATADIR}/qorl-viewer)
@@ -96,5 +102,8 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
   message(STATUS "cpack packages this ${CMAKE_BUILD_TYPE} tree; scripts/package_deb.sh "
                  "builds the release package")
+endif()
+if(WIN32)
+  include(cmake/WindowsPackage.cmake)  # the ZIP and the installer instead
 endif()
 include(CPack)

@@ -12,8 +12,11 @@ packages=(
   # viewer, dpkg-shlibdeps for the package's dependencies, and lintian.
   desktop-file-utils appstream man-db dpkg-dev lintian
   # The Windows stage: the MinGW-w64 cross compiler, Wine to run its programs, GoogleTest's
-  # sources to build for Windows.
-  g++-mingw-w64-x86-64-posix wine64 googletest
+  # sources to build for Windows, NSIS for the installer, and a virtual display with a window
+  # manager, a keyboard driver and screenshots for the viewer's smoke test. Qt for MinGW-w64 is
+  # built from Debian's qt6-base source (scripts/build_qt_windows.sh: dpkg-dev, ninja).
+  g++-mingw-w64-x86-64-posix wine64 googletest nsis
+  xvfb openbox xdotool x11-utils imagemagick ninja-build
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # install and Debian package checks among them); then builds the core a second time with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs the core tests again; then builds a
 # Release (-O3) tree as distributions do and runs the core tests in it; then the Windows stage
-# (MinGW-w64 build run under Wine). Prints how long each stage took.
+# (MinGW-w64 build run under Wine, Windows packages). Prints how long each stage took.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -39,7 +39,7 @@ cmake --build build-release -j"$jobs"
 ctest --test-dir build-release --output-on-failure -j"$jobs" -E '^(install_tree|debian_package)$'
 stage_done "Release build and core tests"
 
-# Windows stage: the core, qorl and the core tests cross-built with MinGW-w64 into build-mingw/
-# and run under Wine; qorl.exe's index files for the real lists against those of build/'s qorl.
+# Windows stage: Qt for MinGW-w64 (built once into a cache), the programs and tests cross-built
+# into build-mingw/ and run under Wine, the ZIP and the installer, the viewer's smoke test.
 "$root/scripts/test_windows.sh" "$root/build/src/cli/qorl"
 stage_done "Windows build and tests under Wine"
