@@ -180,13 +180,15 @@ class LayoutTest : public QObject {
       menu->hide();
     }
     QCOMPARE(w.currentConfig().TopicsColWidth, 140);
-    // The tool-bar area has no menu: the window's own one would show and hide the tool bars.
+    // The tool-bar area has no menu: the window's own one would show and hide the tool bars; and
+    // the bars stay in it.
     for (const char* name : {"ToolBar", "ToolBarCategories"}) {
       auto* bar = w.findChild<QToolBar*>(name);
       QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(1, 1),
                               bar->mapToGlobal(QPoint(1, 1)));
       QApplication::sendEvent(bar, &click);
       QVERIFY2(!QApplication::activePopupWidget(), name);
+      QVERIFY2(!bar->isFloatable() && bar->allowedAreas() == Qt::TopToolBarArea, name);
     }
   }
 

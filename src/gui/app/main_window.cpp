@@ -206,6 +206,12 @@ void TFormMain::placeToolBars(int firstBand, bool secondBreak) {
   addToolBar(Qt::TopToolBarArea, first);
   if (secondBreak) addToolBarBreak(Qt::TopToolBarArea);
   addToolBar(Qt::TopToolBarArea, second);
+  // The tool bars are bands of the area above the panels: they may be dragged and re-ordered
+  // there, never floated out as windows of their own.
+  for (QToolBar* bar : {toolBarCategories_, toolBar_}) {
+    bar->setFloatable(false);
+    bar->setAllowedAreas(Qt::TopToolBarArea);
+  }
   toolBarCategories_->show();
   toolBar_->setVisible(toolBarShown);
 }
