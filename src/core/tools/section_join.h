@@ -31,8 +31,8 @@
 
 namespace qorl {
 
-// The temporaries of the combined file: "INTERRUP.LST.join-" and eight characters.
-inline constexpr TemporaryNaming kJoinTemporary{".join-", 8, 8, false, false};
+// The temporaries of the combined file, named as every temporary of ours is (temporary_name.h).
+inline constexpr TemporaryNaming kJoinTemporary{false};
 
 // Reads the section count from a section's first bytes, fed in pieces of any size.
 class SectionHeaderReader {
