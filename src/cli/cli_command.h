@@ -27,6 +27,7 @@ int RunFind(const Arguments& args);
 int RunRef(const Arguments& args);
 int RunGrep(const Arguments& args);
 int RunTables(const Arguments& args);
+int RunRefsTo(const Arguments& args);
 
 // Prints "qorl: " + text to stderr and returns kExitUsage.
 int UsageError(const std::string& text);

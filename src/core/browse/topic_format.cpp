@@ -70,7 +70,7 @@ FormatSpan FollowedLink(std::int64_t start, std::size_t length, bool topicFormat
 
 void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t restAt, int listKind,
                         const FormatSettings& settings, std::vector<FormatSpan>& spans,
-                        std::vector<std::string>& entries) {
+                        std::vector<std::string>& entries, std::vector<std::int64_t>& positions) {
   const bool topicFormatting = settings.topicFormatting;
   const std::size_t firstNonBlank = rest.find_first_not_of(' ');
   if (firstNonBlank == std::string_view::npos) return;  // nothing after the colon
@@ -85,7 +85,10 @@ void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t rest
     const bool offered = IsOfferedItem(item, listKind);
     const bool followed =
         !offered && settings.followAllReferences && IsFollowedReference(item, listKind);
-    if (offered || followed) entries.emplace_back(item);
+    if (offered || followed) {
+      entries.emplace_back(item);
+      positions.push_back(at);
+    }
     FormatSpan span;
     if (followed) {
       span = FollowedLink(at, itemLength, topicFormatting);
@@ -202,7 +205,8 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
       if (settings.enabledSeeAlsoMenu && seeAlsoLine) {
         FormatSeeAlsoItems(line.substr(colon + 1), lineStartPos + 9,
                            lineStartPos + static_cast<std::int64_t>(colon) + 1, listKind, settings,
-                           result.spans, result.seeAlsoEntries);
+                           result.spans, result.seeAlsoEntries,
+                           result.seeAlsoEntryPositions);
       }
     }
   } else {
