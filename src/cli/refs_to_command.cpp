@@ -64,7 +64,8 @@ int RunRefsTo(const Arguments& args) {
 
   std::vector<std::string> sources{listPath};
   if (allLists) {
-    const std::string folder = NormalListPath(std::filesystem::path(listPath).parent_path().string());
+    const std::string folder =
+        NormalListPath(std::filesystem::path(listPath).parent_path().string());
     sources.clear();
     for (const std::string& name : ListFileNames(folder))
       sources.push_back(NormalListPath((std::filesystem::path(folder) / name).string()));

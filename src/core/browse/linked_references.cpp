@@ -22,7 +22,8 @@ std::vector<TextRange> LinkedReferences(std::string_view displayText, std::strin
   // Running-text links stand where their references are; see-also items are taken above.
   for (const FormatSpan& span : formatted.spans) {
     if (span.link && !span.seeAlsoItem)
-      ranges.push_back({static_cast<std::size_t>(span.start), static_cast<std::size_t>(span.length)});
+      ranges.push_back(
+          {static_cast<std::size_t>(span.start), static_cast<std::size_t>(span.length)});
   }
   std::sort(ranges.begin(), ranges.end(),
             [](const TextRange& a, const TextRange& b) { return a.start < b.start; });
@@ -35,7 +36,8 @@ std::string_view LineAround(std::string_view displayText, std::size_t at) {
   std::size_t begin = previous == std::string_view::npos ? 0 : previous + 1;
   if (at < begin) begin = at;  // at is a line break's own position
   const std::size_t end = displayText.find('\n', at);
-  return displayText.substr(begin, (end == std::string_view::npos ? displayText.size() : end) - begin);
+  return displayText.substr(begin,
+                            (end == std::string_view::npos ? displayText.size() : end) - begin);
 }
 
 }  // namespace qorl

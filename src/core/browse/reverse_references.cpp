@@ -16,7 +16,8 @@ std::string NormalListPath(const std::string& path) {
   return std::filesystem::path(path).lexically_normal().string();
 }
 
-LinkResolver::LinkResolver(ListShelf& shelf, bool followAll) : shelf_(shelf), followAll_(followAll) {}
+LinkResolver::LinkResolver(ListShelf& shelf, bool followAll)
+    : shelf_(shelf), followAll_(followAll) {}
 
 LinkResolver::~LinkResolver() = default;
 
@@ -24,8 +25,8 @@ const TopicKeyIndex* LinkResolver::keys(const std::string& path) {
   auto it = keys_.find(path);
   if (it == keys_.end()) {
     const ListSession* list = shelf_.list(path);
-    it = keys_.emplace(path, list ? std::make_unique<TopicKeyIndex>(list->topics()) : nullptr)
-             .first;
+    it =
+        keys_.emplace(path, list ? std::make_unique<TopicKeyIndex>(list->topics()) : nullptr).first;
   }
   return it->second.get();
 }
@@ -60,8 +61,8 @@ std::optional<LinkResolver::Target> LinkResolver::resolve(const std::string& lis
   }
   const ReferenceRoute route = RouteReference(reference, kind, currentIdentifier);
   if (route.kind != RouteKind::Key && route.kind != RouteKind::Table) return std::nullopt;
-  const std::string path = NormalListPath(
-      route.listKind == kind ? listPath : SiblingListPath(listPath, route.listKind));
+  const std::string path =
+      NormalListPath(route.listKind == kind ? listPath : SiblingListPath(listPath, route.listKind));
   if (path.empty() || path == ".") return std::nullopt;
   if (route.kind == RouteKind::Key) {
     const TopicNumber n = locate(path, route.key, route.title);
@@ -80,11 +81,11 @@ std::pair<const ReferenceEdge*, const ReferenceEdge*> ListReferences::to(
   const auto list = std::find(targets.begin(), targets.end(), targetPath);
   if (list == targets.end()) return {nullptr, nullptr};
   const auto index = static_cast<std::uint32_t>(list - targets.begin());
-  const auto range = std::equal_range(
-      edges.begin(), edges.end(), ReferenceEdge{index, topic, 0, 0, 0},
-      [](const ReferenceEdge& a, const ReferenceEdge& b) {
-        return std::tie(a.targetList, a.target) < std::tie(b.targetList, b.target);
-      });
+  const auto range =
+      std::equal_range(edges.begin(), edges.end(), ReferenceEdge{index, topic, 0, 0, 0},
+                       [](const ReferenceEdge& a, const ReferenceEdge& b) {
+                         return std::tie(a.targetList, a.target) < std::tie(b.targetList, b.target);
+                       });
   if (range.first == range.second) return {nullptr, nullptr};
   return {&*range.first, &*range.first + (range.second - range.first)};
 }
@@ -98,7 +99,8 @@ bool ListReferences::current() const {
 }
 
 std::size_t ListReferences::memoryBytes() const {
-  std::size_t bytes = sizeof(*this) + listPath.capacity() + edges.capacity() * sizeof(ReferenceEdge);
+  std::size_t bytes =
+      sizeof(*this) + listPath.capacity() + edges.capacity() * sizeof(ReferenceEdge);
   for (const std::string& target : targets) bytes += sizeof(target) + target.capacity();
   for (const auto& input : inputs) bytes += sizeof(input) + input.first.capacity();
   return bytes;
@@ -145,7 +147,8 @@ bool BuildListReferences(LinkResolver& resolver, const std::string& listPath,
   out.inputs.emplace_back(out.listPath, list->stamp());
   for (const std::string& target : out.targets) {
     if (target == out.listPath) continue;
-    if (const ListSession* other = shelf.list(target)) out.inputs.emplace_back(target, other->stamp());
+    if (const ListSession* other = shelf.list(target))
+      out.inputs.emplace_back(target, other->stamp());
   }
   if (progress) progress(100);
   return true;

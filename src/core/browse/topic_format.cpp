@@ -205,8 +205,7 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
       if (settings.enabledSeeAlsoMenu && seeAlsoLine) {
         FormatSeeAlsoItems(line.substr(colon + 1), lineStartPos + 9,
                            lineStartPos + static_cast<std::int64_t>(colon) + 1, listKind, settings,
-                           result.spans, result.seeAlsoEntries,
-                           result.seeAlsoEntryPositions);
+                           result.spans, result.seeAlsoEntries, result.seeAlsoEntryPositions);
       }
     }
   } else {

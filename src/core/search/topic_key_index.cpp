@@ -44,7 +44,8 @@ TopicNumber TopicKeyIndex::locate(std::string_view keyText, std::string_view tit
     const TopicNumber n = *it;
     if (!StartsWithFolded(TrimmedView(table_.identifier(n)), key)) break;
     if (first >= 0 && n > first) continue;
-    if (title.empty() || titlePattern.findIn(TrimmedView(table_.title(n))) != std::string_view::npos)
+    if (title.empty() ||
+        titlePattern.findIn(TrimmedView(table_.title(n))) != std::string_view::npos)
       first = n;
   }
   return first;

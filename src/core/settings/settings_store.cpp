@@ -156,6 +156,8 @@ LayoutState WithStoredValues(LayoutState state, const LayoutValues& values) {
   Assign(state.statusBarVisible, values.statusBarVisible);
   Assign(state.searchPanelVisible, values.searchPanelVisible);
   Assign(state.searchPanelArea, values.searchPanelArea);
+  Assign(state.referencedByVisible, values.referencedByVisible);
+  Assign(state.referencedByArea, values.referencedByArea);
   return state;
 }
 
@@ -207,6 +209,8 @@ void LoadSettings(SettingsHive& hive, std::int32_t major, LayoutValues& layout,
     layout.statusBarVisible = read.boolean("StatusBar.Visible");
     layout.searchPanelVisible = read.boolean("SearchPanel.Visible");
     layout.searchPanelArea = read.integer("SearchPanel.Area");
+    layout.referencedByVisible = read.boolean("ReferencedByPanel.Visible");
+    layout.referencedByArea = read.integer("ReferencedByPanel.Area");
     Assign(config.TopicsHeightPerc, read.real("TopicsHeightPerc"));
     Assign(config.TopicsColWidth, read.integer("TopicsColWidth"));
   }
@@ -255,6 +259,8 @@ void SaveSettings(SettingsHive& hive, std::int32_t major, const WindowPlacement&
     write.integer("TopicsColWidth", config.TopicsColWidth);
     write.boolean("SearchPanel.Visible", layout.searchPanelVisible);
     write.integer("SearchPanel.Area", layout.searchPanelArea);
+    write.boolean("ReferencedByPanel.Visible", layout.referencedByVisible);
+    write.integer("ReferencedByPanel.Area", layout.referencedByArea);
   }
   {
     const std::unique_ptr<HiveKey> key = hive.createKey(SubKeyPath(major, "Config"));

@@ -65,6 +65,8 @@ struct LayoutValues {
   std::optional<bool> statusBarVisible;                // StatusBar.Visible
   std::optional<bool> searchPanelVisible;              // SearchPanel.Visible
   std::optional<std::int32_t> searchPanelArea;         // SearchPanel.Area
+  std::optional<bool> referencedByVisible;             // ReferencedByPanel.Visible
+  std::optional<std::int32_t> referencedByArea;        // ReferencedByPanel.Area
 
   bool operator==(const LayoutValues&) const = default;
 };
@@ -85,6 +87,8 @@ struct LayoutState {
   // (1 left, 2 right, 4 top, 8 bottom).
   bool searchPanelVisible = false;
   std::int32_t searchPanelArea = 8;
+  bool referencedByVisible = false;
+  std::int32_t referencedByArea = 8;
 
   bool operator==(const LayoutState&) const = default;
 };

@@ -16,16 +16,20 @@
 #include <QVBoxLayout>
 
 #include "core/app/layout_arithmetic.h"
+#include "core/app/list_menu.h"
 #include "core/browse/status_panels.h"
 #include "core/list/message_service.h"
 #include "core/tools/tool_commands.h"
 #include "gui/app/config_connection.h"
 #include "gui/app/open_list_menu.h"
+#include "gui/bookmarks/bookmarks_controller.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/navigation_controller.h"
 #include "gui/browse/reference_controller.h"
+#include "gui/browse/referenced_by_controller.h"
+#include "gui/browse/referenced_by_panel.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_delegate.h"
 #include "gui/browse/topics_grid_model.h"
@@ -103,6 +107,36 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   };
   fullText_ =
       new FullTextController(this, state_, currentTopic_, *busy_, *find_, std::move(fullText));
+  const auto openAndCheck = [this](const std::string& path) {
+    list_->openList(path);
+    listMenu_->checkListInMenu(path);
+  };
+  bookmarks_ =
+      new BookmarksController(this, bookmarksMenu_, state_, *find_, messages_, openAndCheck);
+  referencedBy_ =
+      new ReferencedByController(this, state_, currentTopic_, *find_,
+                                 {[this] {
+                                    std::vector<std::string> lists;
+                                    if (listsFolder_.empty()) return lists;
+                                    for (const std::string& name : ListFileNames(listsFolder_))
+                                      lists.push_back(listsFolder_ + name);
+                                    return lists;
+                                  },
+                                  openAndCheck});
+  searchMenu_->insertAction(searchSeparator_, referencedBy_->toggleAction());
+  toolBar_->insertAction(actions_[Command::OptionsZoomTopic], bookmarks_->toggleAction());
+  toolBar_->insertSeparator(actions_[Command::OptionsZoomTopic]);
+  for (QObject* watcher :
+       {static_cast<QObject*>(bookmarks_), static_cast<QObject*>(referencedBy_)}) {
+    connect(loader_, &TopicLoader::topicLoaded, watcher, [this] {
+      bookmarks_->updateState();
+      referencedBy_->refresh();
+    });
+  }
+  connect(list_, &ListController::listClosed, bookmarks_, [this] {
+    bookmarks_->updateState();
+    referencedBy_->refresh();
+  });
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
@@ -126,6 +160,7 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
 TFormMain::~TFormMain() {
   // A running search reads the open list's table, which goes with the browse state.
   fullText_->stopSearch();
+  referencedBy_->stop();
   // The grid and its model read the browse state, which goes before the child widgets would.
   delete mainPanel_;
   delete model_;
@@ -290,9 +325,13 @@ void TFormMain::buildMenus() {
   search->addAction(actions_[Command::SearchFind]);
   search->addAction(actions_[Command::SearchSearchAgain]);
   search->addAction(actions_[Command::SearchAllTopics]);
-  search->addSeparator();
+  searchSeparator_ = search->addSeparator();
+  searchMenu_ = search;
   search->addAction(actions_[Command::ViewBack]);
   search->addAction(actions_[Command::ViewForward]);
+
+  bookmarksMenu_ = menuBar()->addMenu("&Bookmarks");
+  bookmarksMenu_->setObjectName("MenuBookmarks");
 
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("MenuOptions");
@@ -375,6 +414,13 @@ void TFormMain::applyScale(double dpi) {
   statusBar_->setFont(font);
 }
 
+void TFormMain::setBookmarkStore(SettingsHive& hive, std::int32_t major) {
+  bookmarks_->setStore({[&hive, major, this] { return LoadBookmarks(hive, major, messages_); },
+                        [&hive, major, this](const std::vector<Bookmark>& bookmarks) {
+                          SaveBookmarks(hive, major, bookmarks, messages_);
+                        }});
+}
+
 void TFormMain::applyLayout(const LayoutValues& values) {
   layout_ = WithStoredValues(layout_, values);
   placeToolBars(layout_.firstBandId == 1 ? 1 : 0, layout_.secondBandBreak);
@@ -387,6 +433,11 @@ void TFormMain::applyLayout(const LayoutValues& values) {
       area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea)
     addDockWidget(area, fullText_->panel());
   fullText_->panel()->setVisible(layout_.searchPanelVisible);
+  const auto referencesArea = static_cast<Qt::DockWidgetArea>(layout_.referencedByArea);
+  if (referencesArea == Qt::LeftDockWidgetArea || referencesArea == Qt::RightDockWidgetArea ||
+      referencesArea == Qt::TopDockWidgetArea || referencesArea == Qt::BottomDockWidgetArea)
+    addDockWidget(referencesArea, referencedBy_->panel());
+  referencedBy_->panel()->setVisible(layout_.referencedByVisible);
 }
 
 void TFormMain::applyConfig(const ConfigRecord& config) {
@@ -444,6 +495,8 @@ LayoutState TFormMain::currentLayout() const {
   l.statusBarVisible = !statusBar_->isHidden();
   l.searchPanelVisible = !fullText_->panel()->isHidden();
   l.searchPanelArea = static_cast<std::int32_t>(dockWidgetArea(fullText_->panel()));
+  l.referencedByVisible = !referencedBy_->panel()->isHidden();
+  l.referencedByArea = static_cast<std::int32_t>(dockWidgetArea(referencedBy_->panel()));
   return l;
 }
 

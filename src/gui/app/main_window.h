@@ -26,6 +26,7 @@ class MessageService;
 
 namespace qorl::gui {
 
+class BookmarksController;
 class CategoryComboBox;
 class CategoryController;
 class FileDialogs;
@@ -38,6 +39,7 @@ class MainPanel;
 class NavigationController;
 class OpenListMenu;
 class ReferenceController;
+class ReferencedByController;
 class StatusBarPanels;
 class TFormAbout;
 class TFormConfig;
@@ -105,6 +107,10 @@ class TFormMain : public QMainWindow {
   FindController& findController() { return *find_; }
   FullTextController& fullTextController() { return *fullText_; }
   ReferenceController& referenceController() { return *references_; }
+  BookmarksController& bookmarks() { return *bookmarks_; }
+  ReferencedByController& referencedBy() { return *referencedBy_; }
+  // Where the bookmarks are kept (read now, written at each change).
+  void setBookmarkStore(SettingsHive& hive, std::int32_t major);
   NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
@@ -186,6 +192,11 @@ class TFormMain : public QMainWindow {
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
   FullTextController* fullText_ = nullptr;
+  BookmarksController* bookmarks_ = nullptr;
+  ReferencedByController* referencedBy_ = nullptr;
+  QMenu* bookmarksMenu_ = nullptr;
+  QMenu* searchMenu_ = nullptr;
+  QAction* searchSeparator_ = nullptr;
   ReferenceController* references_ = nullptr;
   NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;

@@ -133,20 +133,20 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(hive.writeCount(), 1u);
 
-  EXPECT_EQ(
-      ValueNames(kLayout),
-      (std::vector<std::string>{
-          "WindowState", "BoundsRect", "ToolBarCategories.Width", "CoolBar.Bands[0].ID",
-          "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break", "ToolBar.Visible",
-          "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible", "StatusBar.Visible",
-          "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible", "SearchPanel.Area"}));
-  EXPECT_EQ(
-      ValueNames(kConfig),
-      (std::vector<std::string>{
-          "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
-          "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
-          "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
-          "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name", "CurrentTopic.Font.Size", "FollowAllReferences"}));
+  EXPECT_EQ(ValueNames(kLayout),
+            (std::vector<std::string>{
+                "WindowState", "BoundsRect", "ToolBarCategories.Width", "CoolBar.Bands[0].ID",
+                "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break",
+                "ToolBar.Visible", "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible",
+                "StatusBar.Visible", "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible",
+                "SearchPanel.Area", "ReferencedByPanel.Visible", "ReferencedByPanel.Area"}));
+  EXPECT_EQ(ValueNames(kConfig),
+            (std::vector<std::string>{
+                "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
+                "DoubleClickZoom", "DontUseIndexFile", "ReloadLastOpenList", "TopicFormatting",
+                "WYSIWYGPrint", "EnabledSeeAlsoMenu", "LoadTopicsDirect", "DisplayAllLists",
+                "ShowCategoryChar", "OnlyParseLST", "CurrentTopic.Font.Name",
+                "CurrentTopic.Font.Size", "FollowAllReferences"}));
   EXPECT_EQ(Get(kLayout, "TopicsHeightPerc"), HiveValue::binary(RealBytes(0.3125)));
   EXPECT_EQ(Get(kLayout, "BoundsRect"), HiveValue::binary(RectBytes(-10, 20, 630, 500)));
   EXPECT_EQ(Get(kConfig, "AskExit"), HiveValue::dword(1));
