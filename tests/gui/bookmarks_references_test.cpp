@@ -108,8 +108,8 @@ class BookmarksReferencesTest : public QObject {
                                     "PORTS.LST P0060 PORT 0060 - KEYBOARD"}));
 
     // After a restart, with a topic inserted before 214C: Alt+1 finds it by identifier and title.
-    start();
     write("INTERRUP.LST", Interrup(true));
+    start();
     QCOMPARE(labels().size(), 2);
     QTest::keyClick(&window(), Qt::Key_1, Qt::AltModifier);
     QVERIFY(state().listPath.ends_with("INTERRUP.LST"));

@@ -126,17 +126,12 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   searchMenu_->insertAction(searchSeparator_, referencedBy_->toggleAction());
   toolBar_->insertAction(actions_[Command::OptionsZoomTopic], bookmarks_->toggleAction());
   toolBar_->insertSeparator(actions_[Command::OptionsZoomTopic]);
-  for (QObject* watcher :
-       {static_cast<QObject*>(bookmarks_), static_cast<QObject*>(referencedBy_)}) {
-    connect(loader_, &TopicLoader::topicLoaded, watcher, [this] {
-      bookmarks_->updateState();
-      referencedBy_->refresh();
-    });
-  }
-  connect(list_, &ListController::listClosed, bookmarks_, [this] {
+  const auto topicChanged = [this] {
     bookmarks_->updateState();
     referencedBy_->refresh();
-  });
+  };
+  connect(loader_, &TopicLoader::topicLoaded, bookmarks_, topicChanged);
+  connect(list_, &ListController::listClosed, bookmarks_, topicChanged);
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
