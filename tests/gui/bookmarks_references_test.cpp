@@ -98,7 +98,7 @@ class BookmarksReferencesTest : public QObject {
   void bookmarksFollowTheirTopicsAndSurviveRestarts() {
     QAction* toggle = window().bookmarks().toggleAction();
     show("INTERRUP.LST", 2);
-    QTest::keyClick(&window(), Qt::Key_D, Qt::ControlModifier);
+    toggle->trigger();
     QVERIFY(toggle->isChecked());
     QCOMPARE(toggle->text(), QString("&Remove Bookmark"));
     show("PORTS.LST", 1);
@@ -111,7 +111,7 @@ class BookmarksReferencesTest : public QObject {
     write("INTERRUP.LST", Interrup(true));
     start();
     QCOMPARE(labels().size(), 2);
-    QTest::keyClick(&window(), Qt::Key_1, Qt::AltModifier);
+    window().findChild<QAction*>("Bookmark1")->trigger();
     QVERIFY(state().listPath.ends_with("INTERRUP.LST"));
     QCOMPARE(state().currentTopic, 3);
     QVERIFY(window().bookmarks().toggleAction()->isChecked());
@@ -133,7 +133,7 @@ class BookmarksReferencesTest : public QObject {
     // A bookmark whose list is gone says so and, when asked to, goes.
     QFile::remove(lists_->filePath("PORTS.LST"));
     fixture_->messages.entries.clear();
-    QTest::keyClick(&window(), Qt::Key_1, Qt::AltModifier);
+    window().findChild<QAction*>("Bookmark1")->trigger();
     QCOMPARE(fixture_->messages.entries.size(), std::size_t{1});
     QCOMPARE(fixture_->messages.entries[0].kind, std::string("confirm"));
     QVERIFY(labels().isEmpty());
@@ -149,7 +149,7 @@ class BookmarksReferencesTest : public QObject {
     ReferencedByController& refs = window().referencedBy();
     state().options.followAllReferences = true;
     show("INTERRUP.LST", 2);
-    QTest::keyClick(&window(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    refs.toggleAction()->trigger();
     QVERIFY(refs.panel()->isVisible());
     const QStringList every{"INTERRUP.LST 2100: SeeAlso: AH=4Ch,#01234",
                             "INTERRUP.LST 2100: SeeAlso: AH=4Ch,#01234",
