@@ -29,6 +29,7 @@ int RunGrep(const Arguments& args);
 int RunTables(const Arguments& args);
 int RunLookup(const Arguments& args);
 int RunCombine(const Arguments& args);
+int RunRefsTo(const Arguments& args);
 
 // Prints "qorl: " + text to stderr and returns kExitUsage.
 int UsageError(const std::string& text);

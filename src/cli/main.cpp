@@ -63,6 +63,14 @@ constexpr std::array kCommands = {
             "only once it is complete, and --delete deletes the sections joined after that; "
             "prints each section tried",
             RunCombine},
+    Command{"refs-to", "LIST TOPIC [--all-lists] [--see-also-only]",
+            "print every topic that refers to TOPIC (#N or an identifier, as for show), as "
+            "topics prints it with a tab and the reference; references are found and followed "
+            "as the viewer's links with every reference followed (--see-also-only: as with it "
+            "off); --all-lists takes the referring topics of every list file (*.LST) of LIST's "
+            "folder and puts the file name and a tab before each line; exit 1 when none refers "
+            "to it",
+            RunRefsTo},
 };
 
 void PrintHelp(std::FILE* to) {

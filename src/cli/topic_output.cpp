@@ -15,7 +15,7 @@ TopicLines::TopicLines(const TopicTable& table, std::string prefix)
   buffer_.reserve(kBlockSize);
 }
 
-bool TopicLines::add(TopicNumber n) {
+bool TopicLines::add(TopicNumber n, std::optional<std::string_view> extra) {
   const TopicRecord& record = table_.record(n);
   buffer_ += prefix_;
   buffer_ += std::to_string(n);
@@ -29,6 +29,10 @@ bool TopicLines::add(TopicNumber n) {
   buffer_ += table_.identifier(n);
   buffer_ += '\t';
   buffer_ += table_.title(n);
+  if (extra) {
+    buffer_ += '\t';
+    buffer_ += *extra;
+  }
   buffer_ += '\n';
   if (buffer_.size() < kBlockSize - 512) return true;
   const bool written = WriteOut(buffer_);

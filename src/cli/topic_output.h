@@ -2,7 +2,9 @@
 // Output shared by the subcommands: the one-line description of a topic that `topics` and `find`
 // print, and a topic's text written as stored.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/terminal_services.h"
 #include "core/list/list_session.h"
@@ -15,8 +17,9 @@ namespace qorl::cli {
 class TopicLines {
  public:
   explicit TopicLines(const TopicTable& table, std::string prefix = {});
-  // Appends topic n's line; false when a block could not be written.
-  bool add(TopicNumber n);
+  // Appends topic n's line (with a tab and extra before its end when given); false when a block
+  // could not be written.
+  bool add(TopicNumber n, std::optional<std::string_view> extra = std::nullopt);
   // Writes what is left and flushes stdout; false when the output failed.
   bool finish();
 

@@ -71,7 +71,7 @@ FormatSpan LinkSpan(std::int64_t start, std::size_t length, bool outOfList, bool
 // of rest.
 void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t restAt, int listKind,
                         const FormatSettings& settings, std::vector<FormatSpan>& spans,
-                        std::vector<std::string>& entries) {
+                        std::vector<std::string>& entries, std::vector<std::int64_t>& positions) {
   const bool topicFormatting = settings.topicFormatting;
   const std::size_t firstNonBlank = rest.find_first_not_of(' ');
   if (firstNonBlank == std::string_view::npos) return;  // nothing after the colon
@@ -86,7 +86,10 @@ void FormatSeeAlsoItems(std::string_view rest, std::int64_t q, std::int64_t rest
     const bool offered = IsOfferedItem(item, listKind);
     const bool follow = settings.followAllReferences;
     const bool followed = !offered && follow && IsFollowedReference(item, listKind);
-    if (offered || followed) entries.emplace_back(item);
+    if (offered || followed) {
+      entries.emplace_back(item);
+      positions.push_back(at);
+    }
     FormatSpan span;
     if (offered || followed) {
       const bool outOfList = follow && LeadsOutOfList(item, listKind);
@@ -205,7 +208,7 @@ FormattedTopic FormatTopic(std::string_view displayText, std::string_view title,
       if (settings.enabledSeeAlsoMenu && seeAlsoLine) {
         FormatSeeAlsoItems(line.substr(colon + 1), lineStartPos + 9,
                            lineStartPos + static_cast<std::int64_t>(colon) + 1, listKind, settings,
-                           result.spans, result.seeAlsoEntries);
+                           result.spans, result.seeAlsoEntries, result.seeAlsoEntryPositions);
       }
     }
   } else {

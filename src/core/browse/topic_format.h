@@ -28,6 +28,9 @@ struct FormatSpan {
 struct FormattedTopic {
   std::vector<FormatSpan> spans;
   std::vector<std::string> seeAlsoEntries;  // captions of the See-also menu, in order (bytes)
+  // Where each entry's item stands in the text (its first byte; lineBreakWidth 1 gives the
+  // byte position in displayText), whatever blanks the see-also line holds.
+  std::vector<std::int64_t> seeAlsoEntryPositions;
   bool seeAlsoButtonEnabled = false;
 };
 

@@ -158,6 +158,8 @@ LayoutState WithStoredValues(LayoutState state, const LayoutValues& values) {
   Assign(state.searchPanelVisible, values.searchPanelVisible);
   Assign(state.searchPanelArea, values.searchPanelArea);
   Assign(state.searchPanelSize, values.searchPanelSize);
+  Assign(state.referencedByVisible, values.referencedByVisible);
+  Assign(state.referencedByArea, values.referencedByArea);
   return state;
 }
 
@@ -210,6 +212,8 @@ void LoadSettings(SettingsHive& hive, std::int32_t major, LayoutValues& layout,
     layout.searchPanelVisible = read.boolean("SearchPanel.Visible");
     layout.searchPanelArea = read.integer("SearchPanel.Area");
     layout.searchPanelSize = read.integer("SearchPanel.Size");
+    layout.referencedByVisible = read.boolean("ReferencedByPanel.Visible");
+    layout.referencedByArea = read.integer("ReferencedByPanel.Area");
     Assign(config.TopicsHeightPerc, read.real("TopicsHeightPerc"));
     Assign(config.TopicsColWidth, read.integer("TopicsColWidth"));
   }
@@ -259,6 +263,8 @@ void SaveSettings(SettingsHive& hive, std::int32_t major, const WindowPlacement&
     write.boolean("SearchPanel.Visible", layout.searchPanelVisible);
     write.integer("SearchPanel.Area", layout.searchPanelArea);
     write.integer("SearchPanel.Size", layout.searchPanelSize);
+    write.boolean("ReferencedByPanel.Visible", layout.referencedByVisible);
+    write.integer("ReferencedByPanel.Area", layout.referencedByArea);
   }
   {
     const std::unique_ptr<HiveKey> key = hive.createKey(SubKeyPath(major, "Config"));

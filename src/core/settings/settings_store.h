@@ -66,6 +66,8 @@ struct LayoutValues {
   std::optional<bool> searchPanelVisible;              // SearchPanel.Visible
   std::optional<std::int32_t> searchPanelArea;         // SearchPanel.Area
   std::optional<std::int32_t> searchPanelSize;         // SearchPanel.Size
+  std::optional<bool> referencedByVisible;             // ReferencedByPanel.Visible
+  std::optional<std::int32_t> referencedByArea;        // ReferencedByPanel.Area
 
   bool operator==(const LayoutValues&) const = default;
 };
@@ -87,6 +89,8 @@ struct LayoutState {
   bool searchPanelVisible = false;
   std::int32_t searchPanelArea = 8;
   std::int32_t searchPanelSize = 0;
+  bool referencedByVisible = false;
+  std::int32_t referencedByArea = 8;
 
   bool operator==(const LayoutState&) const = default;
 };

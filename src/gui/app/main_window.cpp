@@ -16,16 +16,20 @@
 #include <QVBoxLayout>
 
 #include "core/app/layout_arithmetic.h"
+#include "core/app/list_menu.h"
 #include "core/browse/status_panels.h"
 #include "core/list/message_service.h"
 #include "core/tools/tool_commands.h"
 #include "gui/app/config_connection.h"
 #include "gui/app/open_list_menu.h"
+#include "gui/bookmarks/bookmarks_controller.h"
 #include "gui/browse/category_combo_box.h"
 #include "gui/browse/category_controller.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/navigation_controller.h"
 #include "gui/browse/reference_controller.h"
+#include "gui/browse/referenced_by_controller.h"
+#include "gui/browse/referenced_by_panel.h"
 #include "gui/browse/topic_loader.h"
 #include "gui/browse/topics_grid_delegate.h"
 #include "gui/browse/topics_grid_model.h"
@@ -106,17 +110,39 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
   };
   fullText_ =
       new FullTextController(this, state_, currentTopic_, *busy_, *find_, std::move(fullText));
+  const auto openAndCheck = [this](const std::string& path) {
+    list_->openList(path);
+    listMenu_->checkListInMenu(path);
+  };
   searchPanelExtent_ = new DockExtent(this, fullText_->panel());
   LookupEnvironment lookup;
   lookup.listsFolder = [this] { return listsFolder_; };
   lookup.displayAllLists = [this] { return config_.DisplayAllLists; };
-  lookup.openList = [this](const std::string& path) {
-    list_->openList(path);
-    listMenu_->checkListInMenu(path);
-  };
+  lookup.openList = openAndCheck;
   lookup_ = new LookupController(this, state_, *find_, messages_, std::move(lookup));
   connect(actions_[Command::SearchGoToTopic], &QAction::triggered, lookup_,
           &LookupController::showPopup);
+  bookmarks_ =
+      new BookmarksController(this, bookmarksMenu_, state_, *find_, messages_, openAndCheck);
+  referencedBy_ =
+      new ReferencedByController(this, state_, currentTopic_, *find_,
+                                 {[this] {
+                                    std::vector<std::string> lists;
+                                    if (listsFolder_.empty()) return lists;
+                                    for (const std::string& name : ListFileNames(listsFolder_))
+                                      lists.push_back(listsFolder_ + name);
+                                    return lists;
+                                  },
+                                  openAndCheck});
+  searchMenu_->insertAction(searchSeparator_, referencedBy_->toggleAction());
+  toolBar_->insertAction(actions_[Command::OptionsZoomTopic], bookmarks_->toggleAction());
+  toolBar_->insertSeparator(actions_[Command::OptionsZoomTopic]);
+  const auto topicChanged = [this] {
+    bookmarks_->updateState();
+    referencedBy_->refresh();
+  };
+  connect(loader_, &TopicLoader::topicLoaded, bookmarks_, topicChanged);
+  connect(list_, &ListController::listClosed, bookmarks_, topicChanged);
   topicCommands_ = new TopicCommands(state_, config_, this, currentTopic_, statusBar_, messages_,
                                      actions_, this);
   connectCommands();
@@ -141,6 +167,7 @@ TFormMain::TFormMain(MessageService& messages, QWidget* parent)
 TFormMain::~TFormMain() {
   // A running search reads the open list's table, which goes with the browse state.
   fullText_->stopSearch();
+  referencedBy_->stop();
   // The grid and its model read the browse state, which goes before the child widgets would.
   delete mainPanel_;
   delete model_;
@@ -313,9 +340,13 @@ void TFormMain::buildMenus() {
   search->addAction(actions_[Command::SearchSearchAgain]);
   search->addAction(actions_[Command::SearchAllTopics]);
   search->addAction(actions_[Command::SearchGoToTopic]);
-  search->addSeparator();
+  searchSeparator_ = search->addSeparator();
+  searchMenu_ = search;
   search->addAction(actions_[Command::ViewBack]);
   search->addAction(actions_[Command::ViewForward]);
+
+  bookmarksMenu_ = menuBar()->addMenu("&Bookmarks");
+  bookmarksMenu_->setObjectName("MenuBookmarks");
 
   QMenu* options = menuBar()->addMenu("&Options");
   options->setObjectName("MenuOptions");
@@ -398,6 +429,13 @@ void TFormMain::applyScale(double dpi) {
   statusBar_->setFont(font);
 }
 
+void TFormMain::setBookmarkStore(SettingsHive& hive, std::int32_t major) {
+  bookmarks_->setStore({[&hive, major, this] { return LoadBookmarks(hive, major, messages_); },
+                        [&hive, major, this](const std::vector<Bookmark>& bookmarks) {
+                          SaveBookmarks(hive, major, bookmarks, messages_);
+                        }});
+}
+
 void TFormMain::applyLayout(const LayoutValues& values) {
   layout_ = WithStoredValues(layout_, values);
   placeToolBars(layout_.firstBandId == 1 ? 1 : 0, layout_.secondBandBreak);
@@ -411,6 +449,11 @@ void TFormMain::applyLayout(const LayoutValues& values) {
     addDockWidget(area, fullText_->panel());
   fullText_->panel()->setVisible(layout_.searchPanelVisible);
   searchPanelExtent_->apply(layout_.searchPanelSize);
+  const auto referencesArea = static_cast<Qt::DockWidgetArea>(layout_.referencedByArea);
+  if (referencesArea == Qt::LeftDockWidgetArea || referencesArea == Qt::RightDockWidgetArea ||
+      referencesArea == Qt::TopDockWidgetArea || referencesArea == Qt::BottomDockWidgetArea)
+    addDockWidget(referencesArea, referencedBy_->panel());
+  referencedBy_->panel()->setVisible(layout_.referencedByVisible);
 }
 
 void TFormMain::applyConfig(const ConfigRecord& config) {
@@ -469,6 +512,8 @@ LayoutState TFormMain::currentLayout() const {
   l.searchPanelVisible = !fullText_->panel()->isHidden();
   l.searchPanelArea = static_cast<std::int32_t>(dockWidgetArea(fullText_->panel()));
   l.searchPanelSize = searchPanelExtent_->extent();
+  l.referencedByVisible = !referencedBy_->panel()->isHidden();
+  l.referencedByArea = static_cast<std::int32_t>(dockWidgetArea(referencedBy_->panel()));
   return l;
 }
 

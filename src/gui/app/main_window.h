@@ -26,6 +26,7 @@ class MessageService;
 
 namespace qorl::gui {
 
+class BookmarksController;
 class CategoryComboBox;
 class DockExtent;
 class CategoryController;
@@ -40,6 +41,7 @@ class MainPanel;
 class NavigationController;
 class OpenListMenu;
 class ReferenceController;
+class ReferencedByController;
 class StatusBarPanels;
 class TFormAbout;
 class TFormConfig;
@@ -108,6 +110,10 @@ class TFormMain : public QMainWindow {
   FullTextController& fullTextController() { return *fullText_; }
   LookupController& lookupController() { return *lookup_; }
   ReferenceController& referenceController() { return *references_; }
+  BookmarksController& bookmarks() { return *bookmarks_; }
+  ReferencedByController& referencedBy() { return *referencedBy_; }
+  // Where the bookmarks are kept (read now, written at each change).
+  void setBookmarkStore(SettingsHive& hive, std::int32_t major);
   NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
@@ -191,6 +197,11 @@ class TFormMain : public QMainWindow {
   FullTextController* fullText_ = nullptr;
   DockExtent* searchPanelExtent_ = nullptr;
   LookupController* lookup_ = nullptr;
+  BookmarksController* bookmarks_ = nullptr;
+  ReferencedByController* referencedBy_ = nullptr;
+  QMenu* bookmarksMenu_ = nullptr;
+  QMenu* searchMenu_ = nullptr;
+  QAction* searchSeparator_ = nullptr;
   ReferenceController* references_ = nullptr;
   NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;

@@ -92,6 +92,7 @@ std::unique_ptr<TFormMain> StartViewer(const StartupEnvironment& env, RunState& 
   LayoutValues layout;
   LoadSettings(hive, major, layout, config, messages);
   window->applyLayout(layout);
+  window->setBookmarkStore(hive, major);
   window->applyConfig(config);
   window->setWindowTitle(QString::fromUtf8(kProgramTitle));
   window->setHelpFile(QString::fromStdString(ProgramFilePath(env.programDir, kHelpFileName)));

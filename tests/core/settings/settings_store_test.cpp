@@ -139,7 +139,8 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
                 "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break",
                 "ToolBar.Visible", "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible",
                 "StatusBar.Visible", "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible",
-                "SearchPanel.Area", "SearchPanel.Size"}));
+                "SearchPanel.Area", "SearchPanel.Size", "ReferencedByPanel.Visible",
+                "ReferencedByPanel.Area"}));
   EXPECT_EQ(ValueNames(kConfig),
             (std::vector<std::string>{
                 "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",
