@@ -9,6 +9,7 @@
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/app/list_menu.h"
+#include "core/list/file_path.h"
 #include "core/lookup/topic_lookup.h"
 
 namespace qorl::cli {
@@ -18,7 +19,7 @@ namespace {
 std::vector<std::string> LookupPaths(const std::string& given) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  if (!fs::is_directory(fs::path(given), ec)) return {given};
+  if (!fs::is_directory(qorl::FilePath(given), ec)) return {given};
   std::vector<std::string> paths;
   for (const std::string& name : ListFileNames(given)) paths.push_back(ListFolderPath(given, name));
   return paths;

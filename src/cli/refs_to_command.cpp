@@ -11,6 +11,7 @@
 #include "core/app/list_menu.h"
 #include "core/browse/reverse_references.h"
 #include "core/browse/topic_format.h"
+#include "core/list/file_path.h"
 #include "core/list/list_kind.h"
 
 namespace qorl::cli {
@@ -64,11 +65,10 @@ int RunRefsTo(const Arguments& args) {
 
   std::vector<std::string> sources{listPath};
   if (allLists) {
-    const std::string folder =
-        NormalListPath(std::filesystem::path(listPath).parent_path().string());
+    const std::string folder = NormalListPath(Utf8Path(FilePath(listPath).parent_path()));
     sources.clear();
     for (const std::string& name : ListFileNames(folder))
-      sources.push_back(NormalListPath((std::filesystem::path(folder) / name).string()));
+      sources.push_back(NormalListPath(Utf8Path(FilePath(folder) / FilePath(name))));
   }
   LinkResolver resolver(shelf, !seeAlsoOnly);
   std::vector<ListReferences> built(sources.size());

@@ -8,12 +8,14 @@
 #include "core/browse/reference_key.h"
 #include "core/browse/reference_route.h"
 #include "core/browse/topic_format.h"
+#include "core/list/file_path.h"
 #include "core/list/list_kind.h"
+#include "core/search/range_locate.h"
 
 namespace qorl {
 
 std::string NormalListPath(const std::string& path) {
-  return std::filesystem::path(path).lexically_normal().string();
+  return Utf8Path(FilePath(path).lexically_normal());
 }
 
 LinkResolver::LinkResolver(ListShelf& shelf, bool followAll)
@@ -65,7 +67,11 @@ std::optional<LinkResolver::Target> LinkResolver::resolve(const std::string& lis
       NormalListPath(route.listKind == kind ? listPath : SiblingListPath(listPath, route.listKind));
   if (path.empty() || path == ".") return std::nullopt;
   if (route.kind == RouteKind::Key) {
-    const TopicNumber n = locate(path, route.key, route.title);
+    TopicNumber n = locate(path, route.key, route.title);
+    // A port or address inside a block that a topic describes as a whole, as links find it.
+    if (n < 0 && (route.listKind == 2 || route.listKind == 3)) {
+      if (const ListSession* list = shelf_.list(path)) n = LocateInRange(list->topics(), route.key);
+    }
     if (n < 0) return std::nullopt;
     return Target{path, n};
   }

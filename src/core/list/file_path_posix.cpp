@@ -10,4 +10,8 @@ std::string Utf8Path(const std::filesystem::path& path) {
   return path.string();
 }
 
+std::FILE* OpenFile(std::string_view utf8, const char* mode) {
+  return std::fopen(std::string(utf8).c_str(), mode);
+}
+
 }  // namespace qorl

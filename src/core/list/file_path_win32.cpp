@@ -31,4 +31,8 @@ std::string Utf8Path(const std::filesystem::path& path) {
   return Utf8FromWide(path.native());
 }
 
+std::FILE* OpenFile(std::string_view utf8, const char* mode) {
+  return _wfopen(WideFromUtf8(utf8).c_str(), WideFromUtf8(mode).c_str());
+}
+
 }  // namespace qorl

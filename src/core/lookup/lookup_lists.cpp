@@ -4,6 +4,7 @@
 
 #include "core/app/list_menu.h"
 #include "core/list/busy.h"
+#include "core/list/file_path.h"
 #include "core/list/list_kind.h"
 #include "core/list/message_service.h"
 #include "core/search/text_rules.h"
@@ -50,7 +51,7 @@ std::shared_ptr<const LookupList> LoadLookupList(const std::string& path) {
       UINT32_MAX)
     return nullptr;
   list->path = path;
-  list->name = std::filesystem::path(path).filename().string();
+  list->name = Utf8Path(FilePath(path).filename());
   list->kind = ListKindOf(path);
   list->stamp = *stamp;
   if (list->kind >= 1) BuildTableMapOfFile(path, list->topics(), list->tables);

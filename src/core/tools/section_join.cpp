@@ -28,11 +28,7 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 File OpenForReading(const std::string& path) {
-#ifdef _WIN32
-  return File(_wfopen(FilePath(path).c_str(), L"rb"));
-#else
-  return File(std::fopen(path.c_str(), "rb"));
-#endif
+  return File(OpenFile(path, "rb"));
 }
 
 // The regular files of folder by name; a name not representable as UTF-8 is left out.

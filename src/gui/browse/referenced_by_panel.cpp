@@ -19,10 +19,12 @@ ReferencedByPanel::ReferencedByPanel(QWidget* parent) : QDockWidget("Referenced 
   note_->setWordWrap(true);
   progress_ = new QProgressBar(body);
   progress_->setObjectName("ReferencedByProgress");
+  progress_->setAccessibleName("Reading the references");
   progress_->setRange(0, 100);
   progress_->hide();
   results_ = new QTreeWidget(body);
   results_->setObjectName("ReferencedByResults");
+  results_->setAccessibleName("Topics that refer to the topic on view");
   results_->setRootIsDecorated(false);
   results_->setUniformRowHeights(true);
   results_->setAllColumnsShowFocus(true);
