@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rich-text writing of the largest topic of INTERRUP.LST (what Save as RTF and Copy Topic do) and
 // building the Open List menu from the real lists folder.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the category view over INTERRUP.LST: every topic (all categories) and one category.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times whole runs of `qorl combine FOLDER` on the release 61 INTERRUP sections against
 # `cat INTERRUP.? > INTERRUP.LST` of the same files, interleaved in the same run, and prints the
 # median of each and their ratio. Both write the combined file into the folder; qorl also flushes

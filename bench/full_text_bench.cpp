@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The search of every topic's text over INTERRUP.LST with a text that is nowhere in it, read from
 // the file as BM_CountCrBaseline (list_bench.cpp) reads it, so the two compare directly.
 #include <benchmark/benchmark.h>

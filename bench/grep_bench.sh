@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times whole runs of `qorl grep INTERRUP.LST TEXT` against `grep -ci TEXT INTERRUP.LST` with a
 # text that is nowhere in the list, interleaved in the same run, and prints the median of each and
 # their ratio (goal: at most 1.5). grep writes to a file: with its output on /dev/null it would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list library on INTERRUP.LST: scanning, reading and writing its index, against a baseline
 // that reads the file the same way and only counts its CR bytes.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Go to Topic's answer to one keystroke: queries typed character by character (references and
 // title words), each prefix one lookup, over the 14 real lists and over 32 copies of
 // INTERRUP.LST held apart in memory. Goals: 16 ms and 50 ms per keystroke. Read the medians

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reverse reference index ("Referenced by"): every link of INTERRUP.LST, and of all the lists
 // of the folder, found and resolved as the viewer's links are, with every reference followed
 // (the larger index) and with only the offered see-also items. The lists are opened once

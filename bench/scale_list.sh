@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-process measures of `qorl` on a scaled list: INTERRUP.LST repeated COPIES times, built in a
 # temporary folder that is removed afterwards. Each measure is the median of RUNS runs of the
 # processor time (user + system, ms: on a shared machine the wall time mostly measures the others'

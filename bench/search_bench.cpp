@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Searching and formatting over INTERRUP.LST: a title search with no hit over all topics, the
 // lookup of the last topic by its identifier, and the formatting of the longest topic.
 

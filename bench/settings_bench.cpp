@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of the settings store at start (placement and settings read from the hive file) and at
 // exit (every value written, one atomic file write), and of reading a settings file that holds
 // far more values than the program writes (one read costs the same at any size per value).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The message service of the benchmarks: every message is dropped and every question answered Yes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table map of INTERRUP.LST: one pass over the list for its "(Table ...)" definitions, to be
 // set against BM_CountCrBaseline (the same reading with a memchr for every line end).
 #include <benchmark/benchmark.h>

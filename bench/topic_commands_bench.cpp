@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the topic commands do after the dialogs, on the largest topic of the real INTERRUP.LST:
 // Copy (format, cut the ranges to a selection, write RTF and HTML) and Save as plain text (read
 // the topic again, the display text, CR LF line ends). The list is opened without an index.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The hardening Debian builds its packages with (dpkg-buildflags, hardening=+all): stack
 # protector and clash protection, control-flow protection, fortified library calls where the
 # code is optimised, format-string checks, and read-only relocations bound at start-up.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake --install: the programs in bin/, the help manual in the data folder where the viewer
 # looks for it, and on Linux the desktop entry, icon, AppStream metadata and manual pages.
 # cpack -G DEB packs the same tree as a Debian package; on Windows cpack writes a ZIP and an

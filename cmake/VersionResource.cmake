@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows version resource (FileVersion = the project's version) for an executable target,
 # and with ICON the project's icon as the program's icon (IDI_ICON1, which Qt also gives the
 # viewer's windows). Elsewhere there is no resource: ReadVersion takes the build's version instead.

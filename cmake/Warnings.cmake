@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warning flags for every target of the project.
 function(qorl_set_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows package (cpack in a MinGW build folder): one folder holding qorlview.exe and
 # qorl.exe, the Qt DLLs and plugins the viewer loads, the MinGW runtime DLLs, the help manual and
 # the licence, written as a portable ZIP and as an NSIS installer. Qt finds its plugins in the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # How MinGW programs get the compiler's runtime (libstdc++, libgcc, winpthread).
 # Programs without Qt link it statically: one .exe that runs on its own (qorl.exe, the core
 # tests). Programs with Qt load the runtime DLLs the Qt DLLs are linked against, so that one C++

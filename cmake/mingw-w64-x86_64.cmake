@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads):
 #   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 #         [-DQORL_QT_WINDOWS=DIR]   (Qt for MinGW-w64, from scripts/build_qt_windows.sh)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times whole runs of `qorlview -QUIT` on the offscreen platform: once with INTERRUP.LST as the
 # start-up list (read from its current index) and once with no start-up list, interleaved in the
 # same run with the floor, a bare Qt main window of the same Qt (bench/floor), and prints the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds into build/ (extra CMake arguments pass through).
 set -euo pipefail
 cd "$(dirname "$0")/.."

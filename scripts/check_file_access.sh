@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every file the core and qorl reach by name goes through FilePath (src/core/list/file_path.h),
 # which hands Windows the UTF-8 name as UTF-16. This finds the ways around it that compile
 # everywhere and fail only on Windows, where a narrow name is read in the ANSI code page: a file

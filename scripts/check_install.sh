@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks what the build installs: `cmake --install` into a temporary prefix gives the programs,
 # the help manual, the desktop entry, icon, AppStream metadata and manual pages, each valid for
 # its checker; the installed programs run. With --package it also builds the Debian package

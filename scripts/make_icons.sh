@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Draws the application icon's PNG sizes into packaging/icons/ (committed; run again after a
 # change of the SVGs). 16 pixels come from the drawing made for that size, the rest from the
 # full icon. Needs rsvg-convert (Debian package librsvg2-bin).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the release Debian package: a Release tree in build-deb/ (install prefix /usr, the
 # distribution's hardening flags, no tests or benchmarks), `cpack -G DEB` there, and the same
 # checks as the test command's `debian_package` (contents, dependencies, lintian -I --pedantic).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes a screenshot of the viewer under a virtual X server: INTERRUP.LST (a copy, with the
 # setting "Follow table references" on) opened at INT 21/AH=4Bh, window 1000 x 700, captured
 # with ImageMagick's import. The PNG in docs/screenshots/ is made with this script.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build, the viewer and the tests need, if any is missing.
 set -euo pipefail
 packages=(

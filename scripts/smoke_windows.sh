@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The viewer's smoke test on Windows: qorlview.exe under Wine with the windows platform on an
 # Xvfb display, driven from the keyboard as a user would. It starts in a copy of the real lists,
 # opens the File > Open List menu, opens INTERRUP.LST (the entry's shortcut Shift+I), steps to

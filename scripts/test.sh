@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything with warnings as errors and runs every test (the
 # install and Debian package checks among them); then builds the core a second time with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs the core tests again; then builds a

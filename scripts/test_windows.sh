@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows stage of the tests, in build-mingw/, run under Wine in a fresh WINEPREFIX in a
 # temporary folder:
 #   1. Qt for MinGW-w64, built once by scripts/build_qt_windows.sh into a cache outside the clone;

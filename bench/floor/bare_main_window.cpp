@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for the viewer's start-up time: a bare Qt Widgets main window (menu bar, tool bar,
 // status bar, an empty central widget) of the same Qt, shown and painted once, then the program
 // ends, as `qorlview -QUIT` does. scripts/bench_startup.sh times both in one run.

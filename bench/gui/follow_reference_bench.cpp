@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Following a reference into another list in the viewer, offscreen, with FollowAllReferences
 // on: the lookup in the other list, its opening from its index, locating and loading the topic.
 // From an INTERRUP.LST topic to "PORT 0060h", and from a PORTS.LST topic to "INT 21/AH=4Ch".

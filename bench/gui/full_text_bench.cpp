@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Search All Topics in the viewer window, offscreen, over every list of the real lists folder
 // (each list opened by the search itself, from its index or by a scan): the time from Enter to
 // the first results in the model, and to the end of the search.

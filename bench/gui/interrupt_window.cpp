@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "interrupt_window.h"
 
 #include <QFile>

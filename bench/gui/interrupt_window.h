@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The viewer window of the benchmarks, offscreen, with a copy of INTERRUP.LST open.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs one benchmark of qorl_gui_bench with a temporary folder of its own and fails when the run
 # leaves a folder of its own naming there (Qt may put its runtime folder there too).
 #   cmake -DBENCH=<qorl_gui_bench> -DWORK=<empty folder to use> -P leaves_no_files.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LoadTopic in the viewer window, offscreen: the longest topic of INTERRUP.LST read, shown and
 // formatted (links, labels, See-also menu), with and without laying the text out.
 

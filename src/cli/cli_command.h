@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The qorl tool's subcommands: each lives in its own file and is listed once in main.cpp.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl combine FOLDER [--ports] [--delete]
 #include <filesystem>
 #include <string>

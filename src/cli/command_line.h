@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading a subcommand's words: positional words and options ("--" ends the options), and the
 // common line of the search commands (find, grep): LIST TEXT with --case and --words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl find LIST TEXT [--case] [--words] [--category C]
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl grep LIST TEXT [--case] [--words] [--all-lists]
 #include <filesystem>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl index [--policy use|noupdate|nouse] LIST
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl lookup FOLDER-OR-LIST QUERY [--limit N]
 #include <charconv>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl: the list library in a shell. Dispatches to one subcommand per file.
 #include <array>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The tool's command line as UTF-8 words, and its standard streams as plain bytes, on every
 // platform: on Windows the words come from the UTF-16 command line (argv holds them in the

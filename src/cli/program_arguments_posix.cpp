@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/program_arguments.h"
 
 namespace qorl::cli {

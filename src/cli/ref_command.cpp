@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl ref LIST REFERENCE [--from IDENTIFIER]
 #include <optional>
 #include <string>

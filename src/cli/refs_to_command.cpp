@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl refs-to LIST TOPIC [--all-lists] [--see-also-only]
 #include <charconv>
 #include <filesystem>

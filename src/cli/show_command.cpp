@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl show LIST TOPIC
 #include <charconv>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl tables LIST
 #include <string>
 

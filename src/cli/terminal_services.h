@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Message and busy implementations for the terminal: messages go to stderr one per line,
 // questions are answered No, and the busy pattern is silent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/topic_output.h"
 
 #include "cli/cli_command.h"

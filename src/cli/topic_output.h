@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Output shared by the subcommands: the one-line description of a topic that `topics` and `find`
 // print, and a topic's text written as stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl topics LIST
 #include "cli/cli_command.h"
 #include "cli/terminal_services.h"

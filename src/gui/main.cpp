@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorlview: the Qorl Viewer.
 
 #include <QDir>

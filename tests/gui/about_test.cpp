@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About box: its version text built afresh at each showing, Esc leaving it open, the Ok
 // button, its size and place, and a banner dark enough under the white labels to read them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What assistive technology sees: every control of the main window, the Search All Topics
 // panel and the dialogs has an accessible name, and the topics grid's rows give their
 // identifier and title as text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A command that fails unexpectedly is reported in an error box and the program goes on; Qt's
 // own command-line options do not act, and every argument reaches the program's word check; the
 // application carries its icon and names its desktop entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bookmarks and Referenced By in the window, on two small lists in a folder of their own:
 // Ctrl+D, the menu and Alt+1 after the list changed, the Organize dialog, a bookmark whose list
 // is gone, restarts and /CONFIGCLEAR; the panel's rows in both reference modes, choosing a row

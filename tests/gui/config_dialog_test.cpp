@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The configuration dialog in the running window: controls and enabling rules, what Ok puts in
 // place and which immediate effects reach the window, the browse buttons, the font selection's
 // size limit, Cancel, and help on a control. The decisions themselves are tested in the core.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Find and Search Again in the window: the dialog's Find and Cancel, the history, the three
 // scopes, the not-found message and where the next search starts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Search All Topics in the window on a copy of INTERRUP.LST: the panel finds, shows, opens,
 // highlights and steps through hits with F3 and Shift+F3; Esc, a new search and closing the list
 // stop a running search; nothing to search in is said so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Go to Topic in the window: the popup answers each keystroke from the titles of every list of
 // the lists location (saying it is loading until they are read), picks with the arrow keys,
 // shows the picked topic with Enter (opening its list) and closes with Esc; a lookup handed in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The viewer's local socket with two processes: a second start with /GOTO hands its reference to
 // the viewer listening and ends; the socket is the user's alone; malformed requests are ignored.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The split between grid and topic view, zoom, the grid's column widths, the search panel's size,
 // status hints and the busy pattern.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and closing a list in the window, the category selector, and the grid's selection,
 // click and key rules.
 

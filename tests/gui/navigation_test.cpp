@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Back and Forward over every way a topic comes on view, across lists, after lists changed or
 // went, in a category and after Close List; and, with FollowAllReferences on, table references
 // and references into another list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Open List menu: entries from the lists folder, the default item and shortcuts, the radio
 // check mark, the open dialog, and Update Topic Titles.
 

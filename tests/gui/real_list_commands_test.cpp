@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Open List menu over the real lists folder, and the topic commands on the real
 // INTERRUP.LST (copied to a temporary folder, since opening it writes an index beside it).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening the interrupt list's INTERRUP.LST from the real lists folder: every topic in the grid,
 // the counts in the status bar and one selector entry per category.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // See-also entries of real lists: every entry of a sample of topics either shows a topic or
 // gives one of the two information messages, and most of them resolve. With every reference
 // followed, the entries include table references and references into the other lists of the

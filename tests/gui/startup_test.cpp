@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up order's effects: command-line words, placement, settings, help file, category
 // descriptions, scaling, the start-up list, and what the shutdown writes.
 

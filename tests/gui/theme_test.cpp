@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Legibility on light and dark themes: every colour the topic view, the category selector and
 // the tool-bar icons use, measured against a light and a dark palette, and the topic view
 // following a change of palette while a topic is on view.

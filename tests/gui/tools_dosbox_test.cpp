@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One real Combine run through DOSBox, headless: a stand-in COMBINE.COM assembled here writes
 // the current drive and its command tail into INTERRUP.LST. The viewer must have waited for it,
 // run it on the tools folder mounted as the current drive with the command line unchanged, and

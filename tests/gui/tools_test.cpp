@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Tools sub-menu and the Run Combine.com / Run Intprint.com dialogs: which items show, the
 // exact command lines handed to the process runner, which list is closed first, the messages for
 // a missing interpreter or an unusable folder, the Open List menu rebuilt after Combine, and the

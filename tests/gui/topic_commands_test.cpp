@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The commands on the topic on view: Save (names, plain text and RTF), Copy and Copy Topic
 // (the clipboard's forms, the selection kept), Select All's state, and Print (range, fonts,
 // the PDF's text, failures).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The topic view with its formatting, the See-also menu and button, links and cross-references,
 // and the loading rules (hourglass, failed read).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/command_line.h"
 
 #include "core/list/ascii.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command-line words, each given after "-" or "/", whole and in any case:
 //   INDEXUSE, INDEXNOUPDATE, INDEXNOUSE, NOINDEX  set the index policy in the record

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/enabling_rules.h"
 
 #include "core/app/select_all.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The enabling rules of the main window's commands, as one pure function of the window's state.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/layout_arithmetic.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's layout arithmetic: the split between topics grid and topic text, the grid column
 // widths and the sizes scaled for the screen's logical resolution.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/list_menu.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Open List menu's contents as data: which list files of the lists folder get an entry, in
 // which order, with which caption, hint and shortcut, and which item carries the radio check mark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/program_files.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the program finds the files it reads from its own folder: the help manual and
 // "CATDESC.INI". Run from its build folder they lie beside the program; installed, the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's version: read once at start; the major number names the settings key and the
 // About box shows the version text.

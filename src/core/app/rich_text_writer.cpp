@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/rich_text_writer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes a formatted topic as RTF (for saving and for the clipboard) and as an HTML fragment (for
 // the clipboard of applications that do not read RTF). The input is the view's text, already

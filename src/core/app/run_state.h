@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // State of one run of the program; never stored.
 

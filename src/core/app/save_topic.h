@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Saving the topic on view: the save dialog's default name and filters, the format chosen by the
 // file name, and the plain-text form of the view's text. The viewer writes the bytes (safely, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Select All command's state. t: the view's text length in characters, where every line
 // break counts two (CR LF); s: the selection length in positions (a line break counts one);

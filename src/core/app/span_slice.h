@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Cuts the formatting ranges of a whole topic down to a part of it, so that a selection can be
 // written as RTF or HTML with the formatting it has in the view.

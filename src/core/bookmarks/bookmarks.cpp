@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/bookmarks/bookmarks.h"
 
 #include <algorithm>

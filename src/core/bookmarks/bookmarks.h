@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Bookmarks: topics the reader keeps at hand. A bookmark names its list by path and its topic by
 // identifier and title, with the topic number as a hint, so that it still finds its topic when

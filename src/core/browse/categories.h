@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Category descriptions and the entries of the category selector. An entry is a text whose first
 // byte is the category character, followed by a blank and the description ("D DOS kernel"). The

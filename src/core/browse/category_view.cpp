@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/category_view.h"
 
 #include <algorithm>

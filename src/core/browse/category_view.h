@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The category view: the topic numbers the topics grid lists, in grid order, and the category
 // character it was built for (255 for all categories, 0 while no list is open).

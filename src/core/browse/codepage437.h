@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The DOS code page 437, in which list files are written. The viewer decodes topic text for
 // display one character per byte, so character positions equal byte positions; the Find box's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/linked_references.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The references of one topic that lead somewhere when clicked: the See-also menu's entries and,
 // when every reference is followed, the references of the running text, each with its exact

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/navigation_history.h"
 
 namespace qorl {

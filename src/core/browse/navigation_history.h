@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Back and Forward: the topics the viewer has shown, oldest first, at most kDepth of them, with
 // the position of the one on view. A visit drops everything ahead of that position (Forward is

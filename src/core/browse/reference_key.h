@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Turns the text of a see-also reference (a clicked link or a chosen See-also menu entry) into the
 // search key and title text with which the referenced topic is looked up. Keys have the shape of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/reference_route.h"
 
 #include "core/browse/reference_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a reference leads when every reference is followed (the FollowAllReferences setting and
 // `qorl ref`): a table reference ("#01378", "#P0219") to the topic that defines the table in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/reverse_references.h"
 
 #include <algorithm>

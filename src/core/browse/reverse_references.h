@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Referenced by": for a topic, every topic of the lists of a folder that refers to it. Each
 // list's references are found as the topic view finds its links (LinkedReferences) and resolved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/see_also_menu.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The See-also menu when every reference is followed: a topic that describes many tables lists
 // the same table references again and again (INT 1A/AX=B10Ah/SF=8086h: 458 items, 123 of them

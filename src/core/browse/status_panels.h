@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Texts of the first three status-bar panels and of the window caption (UTF-8).
 

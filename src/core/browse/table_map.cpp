@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/table_map.h"
 #include "core/list/file_path.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The tables of a list: every "(Table Xnnnn)" in the list's text and the topic that holds it.
 // Table references ("#01378", "#P0219") name a table by that id; the first character says

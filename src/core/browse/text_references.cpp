@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/text_references.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The references that become links when every reference is followed (FollowAllReferences):
 // see-also items the list does not offer but that lead somewhere (table references, references

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Marks up a topic's text for display: the bold title line, underlined field labels and the
 // see-also items (links and See-also menu entries). The result is a list of styled ranges that

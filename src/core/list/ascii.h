@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Byte-text helpers that touch only the ASCII letters and control codes, leaving every other
 // byte of the list's code page as it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The busy pattern as an interface: long operations announce themselves, report progress and
 // always end, whatever way the work ends. The viewer disables its window, shows the wait cursor,

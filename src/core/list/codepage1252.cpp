@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/codepage1252.h"
 
 #include "core/list/utf8.h"

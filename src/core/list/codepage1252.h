@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Windows code page 1252 (Western European), in which the program's version resource and
 // registry exports of the older "REGEDIT4" form are written.

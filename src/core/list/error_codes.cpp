@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/error_codes.h"
 
 namespace qorl {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The numbered errors of the program and the one routine that reports them.
 

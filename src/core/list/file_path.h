@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // File names cross the core as UTF-8 text. These turn them into the file system's paths and
 // back: Windows names files in UTF-16, elsewhere the bytes pass unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Replacing a file in one step: the new bytes go to a temporary file beside it, which is flushed
 // to disk and then renamed over the file. A temporary is named after its file (see

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A file's directory entry as the list library compares it: last-write stamp as a packed DOS
 // date-time in local time (2-second resolution), size and the read-only attribute.

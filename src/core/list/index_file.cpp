@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/index_file.h"
 
 #include <algorithm>

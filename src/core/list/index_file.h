@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Index files: the topic table of a list stored beside it, one line per topic with control-byte
 // field marks, so that an unchanged list opens without scanning.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whether an index's topics can belong to a list: the last topic must end where a scan of the
 // list would end it. An index of another list that shares the index name and the time stamp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/index_path.h"
 
 #include "core/list/list_kind.h"

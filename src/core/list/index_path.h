@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a list's index file lives: beside it, named after it with the extension ".qorlv".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/index_temporaries.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The temporaries that writing index files leaves when a writer is killed: any list's, not only
 // the one being written, so that a folder of lists keeps no leftovers of lists never reopened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a text line by line, from a stream in large chunks or from bytes already in memory. A
 // line ends at CR LF, at a lone CR or at a lone LF; an end-of-text byte (Ctrl-Z in a list, byte 0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/line_search.h"
 
 #include <bit>

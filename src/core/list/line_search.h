@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two searches the list scanner makes over raw bytes: the next line end, and the next line
 // that starts with eight '-' (a separator line to be). Both test 16 positions at a time where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/list_kind.h"
 
 #include <array>

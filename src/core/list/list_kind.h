@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // List kinds: which of the known list files a path names, from its file name alone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The list file scanner: one pass over a list file that builds its topic table from the
 // separator lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one open list: its path, index path, stamp, kind, topic table and the held list file from
 // which topic text is read. open() and close() carry out the file side of opening and closing a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every message box of the program goes through this interface, so that tests can replace it and
 // never block on a modal dialog. Texts are UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rounding used for progress steps: the integer nearest to a quotient, a half going to the even
 // neighbour.

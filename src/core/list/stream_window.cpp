@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/stream_window.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A window over the bytes of a stream up to its end-of-text byte, addressed by their offsets
 // from the start of the stream. The window keeps the bytes from an offset it is given on, reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Memory for the topic table's stores. A table of a large list holds tens of megabytes that are
 // written once, front to back; in pages of 4 KiB every one of them costs a page fault, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/temporary_name.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How our temporary files are named. A file is replaced by writing a temporary beside it and
 // renaming that over it; a temporary left by a writer that was killed must be found again and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/topic_table.h"
 
 namespace qorl {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topic table of the open list: one record per topic (category character, byte offset and
 // byte length of its text in the list file), the identifier and title of every topic, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/utf8.h"
 
 namespace qorl {

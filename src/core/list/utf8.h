@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // UTF-8, the encoding of every text the program hands to the desktop (messages, settings, the
 // clipboard's HTML).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/lookup/lookup_lists.h"
 
 #include <filesystem>

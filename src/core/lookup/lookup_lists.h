@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topics of every list of a lists location, held in memory for Go to Topic: each list's topic
 // table (read from a current index file, else scanned; no index is written), its table map, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/lookup/query_readings.h"
 
 #include <cstdint>

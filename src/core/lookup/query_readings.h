@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a typed Go to Topic query may name, written the way the lists write their references, so
 // that the reference resolver (RouteReference) can take it from there. People type references

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/lookup/topic_lookup.h"
 
 #include <algorithm>

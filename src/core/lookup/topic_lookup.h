@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Go to Topic's answer to a query over the lists in memory: the topic the query names when it
 // is a reference (looked up as a click on that reference would be), then every topic whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/byte_pattern.h"
 
 #include "core/search/text_rules.h"

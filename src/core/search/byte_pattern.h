@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A search text prepared for repeated substring searches over list bytes, either exact or with
 // the letters a to z folded to capitals on both sides (no other byte is folded, so 0x82 'é'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/find_history.h"
 
 namespace qorl {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Find box's history: the texts searched for during this run, most recent first.
 

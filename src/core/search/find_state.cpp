@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/find_state.h"
 
 namespace qorl {

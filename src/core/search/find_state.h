@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Find dialog's state for the whole run: the dialog's values, the history, the remembered
 // values that Cancel puts back, the search start position and the not-found flag. The dialog and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/follow_reference.h"
 
 #include <algorithm>

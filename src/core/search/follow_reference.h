@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Following a routed reference (RouteReference) to its topic, in the open list or in another
 // list of the same folder, and the messages that say why a reference led nowhere.

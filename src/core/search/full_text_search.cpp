@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/full_text_search.h"
 
 #include <algorithm>

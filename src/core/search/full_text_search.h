@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text of every topic searched at once: the list's bytes are read in large blocks and searched
 // as they are, and a hit is tied to its topic by the topic table's offsets only where it stands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Finding a topic by the leading part of its identifier and, optionally, a piece of its title:
 // the lookup behind cross-reference links. Selecting and showing the found topic, and the Find

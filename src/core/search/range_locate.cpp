@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/range_locate.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ports and memory addresses that fall inside a topic's range: PORTS.LST names a block of ports
 // by its first and last port ("PORT 0060-006F", identifier P0060006F), MEMORY.LST a block of

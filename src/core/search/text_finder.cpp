@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/text_finder.h"
 
 #include <array>

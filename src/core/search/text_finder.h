@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Finds a byte string in large buffers fast: two rare bytes of the pattern (by their frequency in
 // the interrupt list) are looked for 16 positions at a time, and only where both stand is the whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The byte rules that searches and topic lookups share: case folding changes only the letters a to
 // z, trimming removes codes 0 to 32 at both ends, and word characters are 0-9, A-Z, a-z and every

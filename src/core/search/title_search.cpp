@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/title_search.h"
 
 namespace qorl {

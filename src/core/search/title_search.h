@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The title search of the Find dialog's first two scopes ("Topic titles of current category" and
 // "Topic titles of all categories"). The text searched for topic n is its identifier, one blank

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/topic_key_index.h"
 
 #include <algorithm>

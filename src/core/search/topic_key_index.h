@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LocateTopic for many lookups in one table: the topics ordered by their folded, trimmed
 // identifiers, so that a key finds the identifiers it begins in a binary search instead of a

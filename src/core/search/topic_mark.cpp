@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/topic_mark.h"
 
 namespace qorl {

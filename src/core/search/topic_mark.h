@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A topic remembered across changes of its list: its number then, its identifier and its title.
 // Search results and the Back/Forward history keep topics this way and find them again after the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Find dialog's third scope, "Current topic": a search of the text on view from a position.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The configuration dialog's decisions, free of any window: which control states a
 // configuration record gives, and what the controls make of the record when Ok is pressed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The hive kept in one text file (the registry editor's export format, see hive_text.h), used
 // where there is no registry. The file is read at the start of each operation and written back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/hive_text.h"
 
 #include <algorithm>

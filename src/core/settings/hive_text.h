@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The hive file's contents in memory and their text form, the registry editor's export format:
 //

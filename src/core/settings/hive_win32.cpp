@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings hive in the Windows registry, below HKEY_CURRENT_USER. Texts cross the API as
 // UTF-16 and are UTF-8 everywhere else. Writes take effect at once, so begin() and finish()
 // have nothing to do.

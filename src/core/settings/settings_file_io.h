@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Replacing the hive file as one step: the bytes go to a temporary file in the same folder,
 // which is flushed to disk and then renamed over the target. Missing folders are created.

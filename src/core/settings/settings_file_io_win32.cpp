@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/settings_file_io.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small typed view of the current user's registry hive: keys named by their path below
 // HKEY_CURRENT_USER ("Software\Halvex\Qorl Viewer\2\Config"), each holding named, typed values.

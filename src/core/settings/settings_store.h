@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The configuration record and the four moments the settings store is touched: the window
 // placement while the main window is created, every other setting in its creation handler,

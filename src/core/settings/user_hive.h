@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The current user's settings hive: the registry on Windows, the hive file at
 // HiveFilePathFromEnvironment() everywhere else.

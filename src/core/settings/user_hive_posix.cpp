@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/user_hive.h"
 
 #include "core/settings/hive_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Running the list's DOS tools. Their command lines are DOS command lines for COMMAND.COM
 // ("command.com /c combine.com -p ." or COMMAND.COM with "/k intprint.com abc"). On Windows they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tools/section_join.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Joining the section files of the interrupt list (INTERRUP.A, INTERRUP.B, ... or PORTS.A, ...)
 // into INTERRUP.LST or PORTS.LST without COMBINE.COM, with the same result as that tool:

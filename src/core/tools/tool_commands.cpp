@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tools/tool_commands.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The list's DOS tools as data: which Tools items are shown, the folder they run in, the exact
 // command lines of COMBINE.COM and INTPRINT.COM, and whether the open list is closed first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/application_identity.h"
 
 #include <QApplication>

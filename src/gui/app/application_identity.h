@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Who the viewer is to the desktop: its icon (embedded PNGs, 16 to 256 pixels, so no SVG
 // plug-in is needed; every window and dialog inherits it) and the desktop file it belongs to,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/config_connection.h"
 
 #include <QTextBrowser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Connects the configuration dialog to the main window: the record it reads and stores (with
 // the topic font, browsing options and lists folder) and the immediate effects after Ok.

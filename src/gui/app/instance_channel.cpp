@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/instance_channel.h"
 
 #include <QLocalServer>

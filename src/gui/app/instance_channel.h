@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One viewer per user takes lookups from later starts (qorlview /GOTO REFERENCE): it listens on
 // a local socket in the user's runtime folder, reachable by that user only. A request is one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A Qt without its network module (the Windows build's) has no local sockets: every start is a
 // viewer of its own, and /GOTO is shown by the viewer it starts.
 #include "gui/app/instance_channel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/main_window.h"
 
 #include <QAbstractEventDispatcher>

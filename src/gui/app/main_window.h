@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window `TFormMain`: tool bars with the category selector and the command buttons,
 // the topics grid above the topic view, the status bar, the menus and every command. It builds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/open_list_menu.h"
 
 #include <QAction>

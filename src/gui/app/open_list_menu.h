@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Open List sub-menu `ListMenu` and its commands: one radio entry per list file of the lists
 // folder (`ListListFile0`, ...), the separator `ListMenuSeparator1` and `ListOther`

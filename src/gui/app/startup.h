@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Bringing the viewer up in its fixed order (version, command line, placement, scaling,
 // settings, caption, help, category descriptions, columns, lists folder, shown, painted,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application object: an unexpected failure while handling an event (a command that throws)
 // is shown in an error box, the command ends and the program goes on.

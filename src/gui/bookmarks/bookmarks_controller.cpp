@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/bookmarks/bookmarks_controller.h"
 
 #include <QAction>

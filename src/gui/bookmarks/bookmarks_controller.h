@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Bookmarks menu: "Add Bookmark"/"Remove Bookmark" for the topic on view (Ctrl+D; its
 // tool-bar button is checked while the topic is bookmarked), "Organize Bookmarks...", then the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/bookmarks/organize_bookmarks_dialog.h"
 
 #include <QDialogButtonBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Organize Bookmarks": the bookmarks in order, each label editable in place (F2 or a double
 // click), with buttons to move one up or down and to delete it. Ok keeps the changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the browsing controllers share: the open list, the category view, the selected and
 // current topic, the category descriptions and the settings that steer browsing, plus the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/category_badge.h"
 
 #include <QFont>

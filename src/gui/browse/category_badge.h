@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The category badge: a small teal (grey when disabled) box with the category character in white,
 // or a white square for the all-categories entry.

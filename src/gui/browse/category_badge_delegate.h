@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws the entries of the category selector: the badge, then the description on the window or
 // highlight colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/category_combo_box.h"
 
 #include <QAbstractItemView>

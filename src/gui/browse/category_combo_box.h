@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The category selector `CategoryComboBox`: one entry per category character of the open list,
 // each kept as the list's bytes and drawn with its badge.

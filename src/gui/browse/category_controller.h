@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The category selector: filled from the open list's category set, and narrowing the grid to the
 // chosen category by rebuilding the category view.

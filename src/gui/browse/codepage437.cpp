@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/codepage437.h"
 
 #include "core/browse/codepage437.h"

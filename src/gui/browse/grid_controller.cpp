@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/grid_controller.h"
 
 #include <QTextEdit>

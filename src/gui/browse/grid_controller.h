@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topics grid's reactions: the selected topic follows the row, a click (with SingleClickView)
 // or a double click / Enter (without it) loads the topic, Previous and Next Topic, the status

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/navigation_controller.h"
 
 #include <QAction>

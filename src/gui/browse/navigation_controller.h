@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Back and Forward (`ViewBackCmd`, `ViewForwardCmd`): the history of the topics shown. Every
 // topic the topic view comes to show is a visit, whatever showed it (the grid, Find, a link,

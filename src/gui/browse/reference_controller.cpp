@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/reference_controller.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Cross-references: a clicked link or a chosen See-also menu entry is resolved to a topic key,
 // looked up and shown (or one of the two information messages says why not), and the See-also

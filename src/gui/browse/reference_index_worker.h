@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds the reverse reference index of the lists of a folder in a thread of its own, list by
 // list the first time a topic's referrers are asked for, and keeps each list's references while

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/referenced_by_controller.h"
 
 #include <QAction>

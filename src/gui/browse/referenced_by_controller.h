@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Referenced By: keeps the dock's rows to the topic on view. The referrers come from the
 // reference index worker (built the first time the dock needs them, off the window's thread);

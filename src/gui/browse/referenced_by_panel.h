@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "Referenced By" dock: the topics that refer to the topic on view (list, topic, title and
 // the referring line), a progress bar while the reference index builds, and a line that says

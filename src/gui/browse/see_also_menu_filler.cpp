@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/see_also_menu_filler.h"
 
 #include <QMenu>

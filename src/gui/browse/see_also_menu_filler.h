@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fills the See-also menu `PopupMenuSeeAlso` from the entries FormatTopic lists. When every
 // reference is followed, each reference is listed once: the open list's own first, then the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/topic_loader.h"
 
 #include <QAbstractButton>

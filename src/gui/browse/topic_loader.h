@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LoadTopic: reads a topic's bytes from the held list file, shows them in the topic view, marks
 // them up (FormatTopic), rebuilds the See-also menu `PopupMenuSeeAlso` and the enabled state of

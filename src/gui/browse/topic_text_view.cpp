@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/topic_text_view.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `CurrentTopic`: the read-only rich-text view of the topic on view. It shows the topic's bytes
 // decoded from code page 437 (one character per byte, so a position in the view is a byte

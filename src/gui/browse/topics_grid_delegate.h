@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Paints the topics grid's cells: the bold [List Info] row, the selection colours of the focused
 // and the unfocused grid, the category badges while all categories are shown, the dotted focus

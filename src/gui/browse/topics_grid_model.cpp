@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/topics_grid_model.h"
 
 #include "gui/browse/codepage437.h"

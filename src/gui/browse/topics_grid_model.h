@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topics grid's model: row r is topic view[r] of the category view, column 0 its identifier,
 // column 1 its title. Names are read from the topic table (and decoded) only when a cell asks,

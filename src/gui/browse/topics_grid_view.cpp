@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/browse/topics_grid_view.h"
 
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topics grid `TopicsStringGrid`: a whole-row table over the category view with the header
 // `TopicsHeader`. Moving the row by keys or by program never loads a topic itself; the owner

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/commands/document_printer.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Prints a text document page by page inside the page setup's margins, without header, footer
 // or page numbers (QTextDocument::print would add its own 2 cm margins and page numbers to a

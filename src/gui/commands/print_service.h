@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The printer and the print dialog of the main window behind a small interface, so that tests
 // can print to a PDF file and answer the dialog.

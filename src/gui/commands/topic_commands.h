@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The commands on the topic on view: Save Topic, Print Topic, Copy, Select All and Copy Topic.
 // They work on `CurrentTopic` through the QTextEdit API only; the formatted forms (RTF, HTML)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/commands/topic_content.h"
 
 #include <QTextEdit>

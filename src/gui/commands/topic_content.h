@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topic on view as the commands need it: the list's bytes as shown, their decoded text and
 // the formatting ranges the view applies, read again from the open list.

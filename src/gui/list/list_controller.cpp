@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/list/list_controller.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opening and closing the list as the window sees it: the list session does the file side, this
 // empties and refills every view of the list around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/lookup/go_to_topic_popup.h"
 
 #include <QApplication>

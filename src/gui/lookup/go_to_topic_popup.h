@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Go to Topic popup: a line edit with the rows that fit what is typed under it, updated on
 // every keystroke. Up/Down (and Page Up/Down) pick a row while typing goes on, Enter shows the

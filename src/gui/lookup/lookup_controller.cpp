@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/lookup/lookup_controller.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Go to Topic (SearchGoToTopicCmd, Ctrl+K): the popup over the titles of every list of the lists
 // location, answered on every keystroke, and the lookups that come from the command line or from

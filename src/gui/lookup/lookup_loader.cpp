@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/lookup/lookup_loader.h"
 
 #include <QThread>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topic titles of every list of the lists location for Go to Topic: read on a worker thread
 // (index files, else one scan each), kept while the viewer runs and read again, list by list,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/lookup/marked_text_delegate.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws a cell whose Qt::UserRole holds rich text (the matched parts of a Go to Topic row in
 // bold) in the view's font and colours, selected or not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/search/find_controller.h"
 
 #include <QSignalBlocker>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Find and Search Again over the open list: the title search of the current category or of all
 // categories, the search of the topic on view, and LocateTopic, which selects a topic found by its

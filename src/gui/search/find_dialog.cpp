@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/search/find_dialog.h"
 
 #include <QButtonGroup>

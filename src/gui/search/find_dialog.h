@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Find dialog `TFormFind`: the text to find with its history, "Case sensitive", "Whole words
 // only", the three scopes of `SearchInRadio`, Find and Cancel. It edits the FindState it is

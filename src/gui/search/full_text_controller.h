@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Search All Topics...": the search panel, its worker and its results. A search runs in the
 // worker over the open list or over every list of the lists location; choosing a result opens its

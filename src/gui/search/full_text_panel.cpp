@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/search/full_text_panel.h"
 
 #include <QCheckBox>

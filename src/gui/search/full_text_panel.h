@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The search panel of "Search All Topics...": a dock window with the text box (with a history of
 // its own), "Case sensitive", "Whole words only", the scope ("Current list" or "All lists in the

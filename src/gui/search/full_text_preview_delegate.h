@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws the Line column of the search results: the first hit's line with the hit in bold.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The results of a search of every topic's text: one row per topic that holds the text, in the
 // order found, with the list's file name, the identifier, the title, the number of hits and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs a search of every topic's text in a thread of its own and hands the results to the
 // user-interface thread in batches (queued calls), so the window keeps painting and taking input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The system dialogs the configuration dialog opens: the folder browser, the open dialog for
 // the start-up list and the font selection. Tests replace them to answer without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/settings/config_dialog.h"
 
 #include <QCheckBox>

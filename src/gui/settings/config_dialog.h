@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The configuration dialog `TFormConfig`: four tabs of settings and the topic font. Every
 // showing starts from the configuration record and the topic view's font; Ok stores the

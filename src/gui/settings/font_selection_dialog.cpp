@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/settings/font_selection_dialog.h"
 
 #include <QAbstractItemModel>

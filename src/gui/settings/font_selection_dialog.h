@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The topic font selection: installed fonts of the Latin (ANSI) writing system that draw Latin
 // letters (no symbol fonts) and a size from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/about_banner.h"
 
 #include <QFont>

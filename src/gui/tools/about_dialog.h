@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The About box: the banner with the program's version and notice line written over it, and the
 // Ok button. Each showing centres it and rebuilds the version text. There is no cancel button,

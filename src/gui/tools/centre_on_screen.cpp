@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/centre_on_screen.h"
 
 #include <QGuiApplication>

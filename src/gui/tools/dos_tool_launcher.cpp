@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/dos_tool_launcher.h"
 
 #include <QCoreApplication>

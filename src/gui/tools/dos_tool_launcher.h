@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Starts a DOS tool for the dialogs: checks that the tools folder can be used, finds the DOS
 // interpreter (a missing one is reported instead of silently doing nothing), and either waits for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/input_blocker.h"
 
 #include <QCoreApplication>

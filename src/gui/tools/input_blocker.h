@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // While a tool runs the viewer keeps processing events so that its window repaints, but no
 // keyboard or mouse input and no close request may reach it: this filter swallows them for as

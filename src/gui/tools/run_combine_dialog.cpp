@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/run_combine_dialog.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Run Combine.com dialog: which list's sections COMBINE.COM joins and whether it deletes them
 // afterwards. Run closes the list about to be rebuilt, runs the tool in the tools folder, waits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/run_intprint_dialog.h"
 
 #include <QCheckBox>

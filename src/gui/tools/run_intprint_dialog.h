@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Run Intprint.com dialog: free parameters for INTPRINT.COM and whether the DOS prompt stays
 // open afterwards. Run closes the open list and starts the tool without waiting for it. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/section_join_task.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Joining the list's section files inside the viewer where no DOS interpreter can run
 // COMBINE.COM: the join runs on a worker thread while the window goes on painting but takes no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the viewer starts the list's DOS tools, behind an interface so that tests see the exact
 // invocations without starting DOSBox.

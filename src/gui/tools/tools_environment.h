@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the Tools menu and its dialogs need from the main window, as plain calls so that the
 // dialogs can be tested without one.

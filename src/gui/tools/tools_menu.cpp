@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/tools/tools_menu.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Tools sub-menu of Options: Explore Lists Location, and the list's DOS tools COMBINE.COM and
 // INTPRINT.COM where they lie in the tools folder (looked for each time the menu opens). Owns the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/action_icons.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/busy_indicator.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The busy pattern of the viewer: the main window disabled, the wait cursor, the status-bar
 // progress bar and hint, the status bar repainted at once; all undone at the end. A disabled

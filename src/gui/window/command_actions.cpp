@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/command_actions.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every command of the main window as a QAction named after it ("FileCloseCmd", ...), with its
 // caption, shortcut, hint (status tip) and icon.

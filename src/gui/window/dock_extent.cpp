@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/dock_extent.h"
 
 #include <QDockWidget>

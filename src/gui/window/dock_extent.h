@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keeps the size of a dock window across runs: its extent across the side it is docked to
 // (height at the top or bottom, width at the left or right). A stored extent is given to the

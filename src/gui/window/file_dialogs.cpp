@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/file_dialogs.h"
 
 #include <QFileDialog>

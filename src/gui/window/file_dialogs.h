@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The file dialogs of the main window behind a small interface, so that tests can answer them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/help_window.h"
 
 #include <QTextBrowser>

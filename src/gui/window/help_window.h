@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help window: the HTML manual beside the program, opened at a help context (an anchor).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/main_panel.h"
 
 #include <QMouseEvent>

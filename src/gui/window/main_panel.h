@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `PanelMain`: the topics panel above the topic panel with the 3-pixel `Splitter` between them.
 // The split follows the share TopicsHeightPerc within the bounds of the layout arithmetic; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/message_box_service.h"
 
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/palette_colours.h"
 
 #include <algorithm>

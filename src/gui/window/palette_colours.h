@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colours that stay legible on the palette they are drawn on. On a light palette the program
 // draws its classic colours (green and teal links, the highlight colour for titles and labels,

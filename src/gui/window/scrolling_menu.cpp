@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/scrolling_menu.h"
 
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Menus that may grow past the screen's height: Qt's styles lay such a menu out in columns that
 // run off the screen's edge, where Home and End move nothing. A scrolling menu keeps one column

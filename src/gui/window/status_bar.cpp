@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/status_bar.h"
 
 #include <QLabel>

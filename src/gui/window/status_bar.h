@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The status bar `StatusBar`: four panels of the layout's widths (topic counts, "Sel: ", "Cur: ",
 // the status hint; a panel widens when its text needs it) and the progress bar that covers the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/theme_follower.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Follows a change of palette or theme while the program runs: the command icons of the
 // window are drawn again for the new palette (the topic view and the painted controls read the

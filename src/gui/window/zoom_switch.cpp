@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/window/zoom_switch.h"
 
 #include <QAction>

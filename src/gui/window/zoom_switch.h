@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Zoom Topic: the topic view fills the main panel, or the grid and the split come back. The
 // zoom state is the checked state of `OptionsZoomTopicCmd`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/program_version.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/save_topic.h"
 
 #include <gtest/gtest.h>

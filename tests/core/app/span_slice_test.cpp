@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/app/span_slice.h"
 
 #include <gtest/gtest.h>

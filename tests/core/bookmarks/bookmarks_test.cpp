@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bookmarks find their topic again after the list changed, and keep their order, bytes and labels
 // through the settings file, beside the other settings and gone with them on a clear.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/categories.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/codepage437.h"
 
 #include <gtest/gtest.h>

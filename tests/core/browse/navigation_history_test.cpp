@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Back and Forward: which visits make entries, the depth, Forward cleared by a new visit, and
 // entries whose list is gone skipped in either direction, one by one or all of a list at once.
 #include <gtest/gtest.h>

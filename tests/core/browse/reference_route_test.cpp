@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Following every reference: the table map of a list, where a reference is routed, which
 // references of running text become links, and how FormatTopic marks them with the setting on.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Referenced by" against following every link forward: on the real lists the reverse index and
 // `qorl refs-to` must give exactly the references that resolving each link of each topic gives,
 // with every reference followed and with only the offered see-also items; on a small folder,

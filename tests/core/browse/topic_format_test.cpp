@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/browse/topic_format.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The qorl tool run as a program: output, exit statuses and messages.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl find and qorl ref run as programs: hits and located topics on small lists, their messages
 // and exit statuses, and the same on the real INTERRUP.LST when it is there.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qorl grep run as a program: topic lines of the topics whose text holds the search text, the
 // lists of a folder with --all-lists, statuses and messages; on the real lists it agrees with a
 // plain topic-by-topic check.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lists in a folder whose name holds letters beyond ASCII: every qorl command and every core
 // function that opens files by name. On Windows such names only survive as UTF-16; a narrow
 // path would be read in the ANSI code page and miss the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/file_replacement.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/list/list_scanner.h"
 
 #include "core/list/line_reader.h"

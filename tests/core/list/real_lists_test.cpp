@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list library on the real list files, when they are present.
 #include <gtest/gtest.h>
 

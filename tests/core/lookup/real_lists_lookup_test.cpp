@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Go to Topic over the real lists: what each way of writing a reference leads to, and how word
 // queries rank, in one table of queries and the rows they must give first.
 

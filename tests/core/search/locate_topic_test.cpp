@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/locate_topic.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Follows the see-also references of real list files: every offered item of every topic must
 // resolve to a topic or to one of the two messages. The share that resolves is printed.
 

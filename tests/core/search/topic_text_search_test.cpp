@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/search/topic_text_search.h"
 
 #include <gtest/gtest.h>

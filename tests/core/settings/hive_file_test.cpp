@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/hive_file.h"
 
 #include <gtest/gtest.h>

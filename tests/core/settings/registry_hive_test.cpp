@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store over the Windows registry (OpenUserHive on Windows), run under Wine in the
 // cross build. The test uses major numbers far from the program's, so a real user's settings
 // are never touched, and removes its keys at the end.

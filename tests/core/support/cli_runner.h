@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the built qorl tool as a program from a test: each word is one argument, standard output
 // and standard error are captured as bytes, and the exit status is returned.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Source of a tiny DOS program (nasm, flat .COM) that writes the current drive letter and its own
 // command tail into a file of the current folder. A test assembles it and runs it through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Source of a small DOS program (nasm, flat .COM) that runs COMBINE.COM of the current folder
 // with its own command tail and records every time stamp the tool sets on a file (INT 21h

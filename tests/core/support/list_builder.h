@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers that build list files in memory: separator lines with a category character and an
 // identifier, and text lines, each ended with CR LF as the real list files are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Skips the current test on Windows with the reason given; elsewhere does nothing. For tests of
 // behaviour that Windows does not have (a POSIX shell, permission bits, ...): they show up as

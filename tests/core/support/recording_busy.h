@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A BusyIndicator for tests: records the hints, the progress positions and whether every begin
 // was paired with an end.

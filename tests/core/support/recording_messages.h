@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A MessageService for tests: records every message instead of showing a box, and answers
 // confirmations with a fixed, configurable answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers for the settings, command-line and version tests: a temporary folder that is removed
 // afterwards, a message recorder, and whole-file reading and writing. Tests point every hive at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fresh, uniquely named folder under the system's temporary folder, removed with everything in
 // it when the object goes away.

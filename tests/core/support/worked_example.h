@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The small list that the scanner and index tests share: a header line and two 'D' topics, all
 // lines ending with CR LF. Its topic table and index file bytes are given exactly.

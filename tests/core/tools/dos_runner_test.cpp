@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tools/dos_runner.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One real run of a DOS program through DOSBox, headless: the program is assembled here and
 // writes the current drive and its command tail into OUT.TXT, which shows that the command line
 // arrived unchanged, that the folder was mounted as the current drive C: and that RunAndWait

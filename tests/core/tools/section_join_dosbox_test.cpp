@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in join against the real COMBINE.COM: both run on copies of the release 61 sections,
 // the tool through DOSBox headless, for its four command lines and for sets with sections missing
 // at the start, in the middle and at the end and an empty one. Afterwards both folders must hold

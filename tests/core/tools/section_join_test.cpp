@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in join of the section files: how a section's first line sets the count, which
 // sections are taken and when joining stops, the stamp, and that no failure loses data.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Answers for the window's file dialogs and printer: preset file names, and a printer that
 // writes a PDF file, with a print dialog that records what it offered.

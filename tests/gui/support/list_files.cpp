@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/support/list_files.h"
 
 namespace qorl::test {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small list files written for a test: separator lines carrying category and identifier, a title
 // line and a body, CR LF line ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A message service that records every message instead of showing a box; confirm() answers
 // with a preset reply.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Starts the viewer as the program does, with a recording message service, a settings hive file
 // in a temporary folder and a program folder of the test's own.
