@@ -134,7 +134,9 @@ std::string I2cReading(const std::vector<std::string>& values) {
   for (std::size_t i = 0; i < values.size(); ++i) {
     const std::optional<std::string> number = HexDigits(values[i], 2);
     if (!number) return {};
-    reading += (i ? "/" : "") + Padded(*number, 2) + 'h';
+    if (i > 0) reading += '/';
+    reading += Padded(*number, 2);
+    reading += 'h';
   }
   return reading;
 }
