@@ -145,7 +145,9 @@ TEST_F(RealReverseReferences, AgreeWithFollowingEveryLinkForward) {
     std::sort(most.rbegin(), most.rend());
     most.resize(std::min<std::size_t>(most.size(), 3));
     for (const auto& [count, topic] : most) {
-      const test::CliRun r = run({"refs-to", interrup, "#" + std::to_string(topic), "--all-lists"});
+      std::string number = "#";
+      number += std::to_string(topic);
+      const test::CliRun r = run({"refs-to", interrup, number, "--all-lists"});
       ASSERT_EQ(r.status, 0) << r.err;
       std::multiset<std::tuple<std::string, TopicNumber>> printed, expected;
       std::istringstream lines(r.out);
