@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core  # DejaVu: the Windows tests' offscreen fonts too
   dosbox nasm  # DOSBox runs the list's DOS tools; nasm assembles the DOS test program
   poppler-utils  # pdftotext and pdfinfo read back the PDF files the print tests write
   # The install and package tests: the desktop entry's and AppStream checkers, the manual page

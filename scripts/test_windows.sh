@@ -60,11 +60,14 @@ cleanup() {
 }
 trap cleanup EXIT
 "$wine" wineboot --init >/dev/null 2>&1
-# Qt programs in this prefix take the offscreen platform unless told otherwise (Wine does not
-# hand QT_QPA_PLATFORM on from the Linux environment; a test that keeps its command line from
-# Qt still gets it from here). The smoke test takes it away again.
+# Qt programs in this prefix take the offscreen platform unless told otherwise (Wine hands no
+# QT_* variable on from the Linux environment, so it is set in the prefix's own). The offscreen
+# platform reads its fonts from a folder, not from Windows: the Linux system's DejaVu fonts, as
+# the Linux tests have them. The smoke test takes the platform away again.
 qt_platform='HKCU\Environment'
 "$wine" reg add "$qt_platform" /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
+"$wine" reg add "$qt_platform" /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f \
+  >/dev/null 2>&1
 
 # 3. The tests.
 TZ=UTC ctest --test-dir build-mingw --output-on-failure -j"$jobs"

@@ -16,6 +16,7 @@
 #include "gui/list/list_controller.h"
 #include "gui/search/full_text_controller.h"
 #include "gui/search/full_text_results_model.h"
+#include "gui/support/list_files.h"
 #include "gui/support/window_fixture.h"
 
 using namespace qorl;
@@ -59,7 +60,7 @@ class FullTextTest : public QObject {
     const QString source = QString(QORL_LISTS_DIR) + "/INTERRUP.LST";
     if (!QFile::exists(source)) QSKIP("INTERRUP.LST not found in QORL_LISTS_DIR");
     list_ = lists_.filePath("INTERRUP.LST");
-    if (!QFile::exists(list_)) QVERIFY(QFile::copy(source, list_));
+    if (!QFile::exists(list_)) QVERIFY(test::CopyWritable(source, list_));
     fixture_ = std::make_unique<test::ViewerFixture>();
     fixture_->start();
     window().setListsFolder(lists_.path().toStdString() + "/");
@@ -124,7 +125,8 @@ class FullTextTest : public QObject {
   }
 
   void allListsAndTextsTheCodePageCannotHold() {
-    QVERIFY(QFile::copy(QString(QORL_LISTS_DIR) + "/PORTS.LST", lists_.filePath("PORTS.LST")));
+    QVERIFY(
+        test::CopyWritable(QString(QORL_LISTS_DIR) + "/PORTS.LST", lists_.filePath("PORTS.LST")));
     searchFor("8042", true);
     waitForTheEnd();
     QVERIFY(!panel().results()->isColumnHidden(FullTextResultsModel::ListColumn));
@@ -140,6 +142,7 @@ class FullTextTest : public QObject {
     searchFor("\u20AC");
     QVERIFY(panel().countLabel()->text().contains("code page 437"));
     QCOMPARE(results().rowCount(), 0);
+    window().listController().closeList();  // Windows removes no file that is open
     QVERIFY(QFile::remove(lists_.filePath("PORTS.LST")));
   }
 

@@ -318,6 +318,9 @@ class TopicCommandsTest : public QObject {
 
   void printDialogOffersNoPageRange() {
     // Qt's own dialog, run for real and looked at once it is on the screen.
+#ifdef Q_OS_WIN
+    QSKIP("Windows shows its own print dialog, which has no Qt controls to look at");
+#endif
     gui::QtPrintService service;
     for (bool offerSelection : {false, true}) {
       QStringList offered;

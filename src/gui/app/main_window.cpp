@@ -239,6 +239,9 @@ void TFormMain::placeToolBars(int firstBand, bool secondBreak) {
   for (QToolBar* bar : {toolBarCategories_, toolBar_}) {
     bar->setFloatable(false);
     bar->setAllowedAreas(Qt::TopToolBarArea);
+    // The button Qt adds when a narrow window hides some of the buttons.
+    if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button"))
+      more->setAccessibleName("More tool-bar buttons");
   }
   toolBarCategories_->show();
   toolBar_->setVisible(toolBarShown);

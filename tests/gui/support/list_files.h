@@ -25,6 +25,33 @@ inline std::string SeparatorLine(char c, const std::string& id) {
   return line;
 }
 
+// A path as the file system compares it: the viewer gives native paths ('\\' on Windows) where a
+// test builds them with '/', and Windows does not tell letter cases apart.
+inline QString ComparablePath(const QString& path) {
+  const QString slashed = QDir::fromNativeSeparators(path);
+#ifdef Q_OS_WIN
+  return slashed.toLower();
+#else
+  return slashed;
+#endif
+}
+inline QString ComparablePath(const std::string& path) {
+  return ComparablePath(QString::fromStdString(path));
+}
+
+// Whether a path ends with a file name, as the file system compares names (the viewer opens a
+// list by the name its menu shows, "Interrup.lst", where case does not matter).
+inline bool EndsWithName(const std::string& path, const QString& name) {
+  return ComparablePath(path).endsWith(ComparablePath(name));
+}
+
+// Copies a file and makes the copy writable: the real lists may be read-only, and Windows removes
+// no read-only file.
+inline bool CopyWritable(const QString& from, const QString& to) {
+  return QFile::copy(from, to) &&
+         QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner);
+}
+
 // Writes bytes to the file at path, replacing it; false when that fails.
 bool WriteBytes(const QString& path, const std::string& bytes);
 
