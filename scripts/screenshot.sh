@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Takes a screenshot of the viewer under a virtual X server: INTERRUP.LST (a copy, with the
-# setting "Follow table references" on) opened at INT 21/AH=4Bh, window 1000 x 700, captured
+# setting "Follow table references" on) opened at INT 21/AH=4Bh through Go to Topic, window 1000 x 700, captured
 # with ImageMagick's import. The PNG in docs/screenshots/ is made with this script.
 # Usage: scripts/screenshot.sh [OUT.png] [light|dark] [DISPLAY number] [lists folder]
 # (a display that is not running yet is started, with openbox, and stopped again)
@@ -34,6 +34,9 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\\Software\\Halvex\\Qorl Viewer\\2\\Config]
 "DefStartupList"="$work/lists/INTERRUP.LST"
 "FollowAllReferences"=dword:00000001
+
+[HKEY_CURRENT_USER\\Software\\Halvex\\Qorl Viewer\\2\\Layout]
+"WindowState"=dword:00000000
 REG
 
 # A display that already runs (with its window manager) is used as it is.
@@ -53,21 +56,22 @@ pids+=("$!")
 export DISPLAY="$display"
 window=""
 for _ in $(seq 120); do
-  window="$(xdotool search --name 'Qorl Viewer' 2>/dev/null | head -1 || true)"
+  window="$(xdotool search --onlyvisible --name 'Qorl Viewer' 2>/dev/null | head -1 || true)"
   [ -n "$window" ] && break
   sleep 0.5
 done
 [ -n "$window" ] || { echo "the viewer did not show its window"; exit 1; }
 sleep 8  # the first opening scans the list and writes its index
 xdotool windowactivate --sync "$window" windowsize --sync "$window" 1000 700 windowmove "$window" 0 0
-# Search > Find: the topic INT 21/AH=4Bh by its title, shown in the view.
-xdotool key --window "$window" ctrl+f
+sleep 1
+# Go to Topic: INT 21/AH=4Bh typed as a reader would, shown in the view. Keys go to the active
+# window through the X server (Qt takes no synthetic events sent to a window).
+xdotool key ctrl+k
 sleep 2
-xdotool type --delay 30 "EXEC - LOAD AND/OR EXECUTE"
+xdotool type --delay 60 "int 21 4b"
+sleep 2
 xdotool key Return
 sleep 3
-xdotool key Escape 2>/dev/null || true
-sleep 1
 mkdir -p "$(dirname "$out")"
 import -window "$window" "$out"
 echo "wrote $out"

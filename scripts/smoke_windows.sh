@@ -97,7 +97,8 @@ kill -0 "$viewer" 2>/dev/null && fail "File > Exit did not end the viewer"
 wait "$viewer" || fail "the viewer ended with status $?"
 
 "$wine" reg query 'HKCU\Software\Halvex\Qorl Viewer\2' /s 2>/dev/null | tr -d '\r' >"$out/registry.txt" || true
-for value in AskExit DefStartupDir BoundsRect TopicsColWidth; do
+# (a maximized window, as at a first start, writes its state and keeps no rectangle)
+for value in AskExit DefStartupDir WindowState TopicsColWidth; do
   grep -q "^ *$value " "$out/registry.txt" || fail "no $value in HKCU\\Software\\Halvex\\Qorl Viewer\\2"
 done
 echo "qorlview.exe opened INTERRUP.LST, showed a topic and left its settings in the registry" \

@@ -60,10 +60,10 @@ cleanup() {
 }
 trap cleanup EXIT
 "$wine" wineboot --init >/dev/null 2>&1
-# Qt programs in this prefix take the offscreen platform unless told otherwise (Wine hands no
+# Qt programs in this prefix take the offscreen platform until the smoke test (Wine hands no
 # QT_* variable on from the Linux environment, so it is set in the prefix's own). The offscreen
 # platform reads its fonts from a folder, not from Windows: the Linux system's DejaVu fonts, as
-# the Linux tests have them. The smoke test takes the platform away again.
+# the Linux tests have them. The smoke test takes the windows platform.
 qt_platform='HKCU\Environment'
 "$wine" reg add "$qt_platform" /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
 "$wine" reg add "$qt_platform" /v QT_QPA_FONTDIR /d 'Z:\usr\share\fonts\truetype\dejavu' /f \
@@ -116,7 +116,9 @@ echo "$(basename "$zip") and $(basename "$installer") written; the ZIP's qorl.ex
 step_done "packages"
 
 # 6. The viewer from the unpacked ZIP, on a display.
-"$wine" reg delete "$qt_platform" /v QT_QPA_PLATFORM /f >/dev/null 2>&1
+# The windows platform, drawing text with FreeType: Wine's GDI drops letters of bitmap fonts such
+# as MS Sans Serif (the "I"s of the grid), which Windows itself draws.
+"$wine" reg add "$qt_platform" /v QT_QPA_PLATFORM /d windows:fontengine=freetype /f >/dev/null 2>&1
 smoke_status=0
 "$root/scripts/smoke_windows.sh" "$program_dir" "$lists" "$root/build-mingw/smoke" || smoke_status=$?
 [ "$smoke_status" -eq 0 ] || [ "$smoke_status" -eq 77 ] || exit 1
