@@ -49,7 +49,6 @@ class TFormConfig;
 class ToolsMenu;
 class TopicCommands;
 class TopicLoader;
-class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
 class ZoomSwitch;
