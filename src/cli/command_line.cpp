@@ -21,29 +21,4 @@ int SplitArguments(const Arguments& args, const std::string& command, const Opti
   return kExitOk;
 }
 
-int ParseSearchArguments(const Arguments& args, const std::string& command, const OptionReader& own,
-                         SearchArguments& out) {
-  auto option = [&](const Arguments& all, std::size_t& i) {
-    if (all[i] == "--case") {
-      out.caseSensitive = true;
-    } else if (all[i] == "--words") {
-      out.wholeWords = true;
-    } else {
-      return own(all, i);
-    }
-    return kExitOk;
-  };
-  std::vector<std::string> positional;
-  if (const int status = SplitArguments(args, command, option, positional); status != kExitOk) {
-    return status;
-  }
-  if (positional.size() != 2) return UsageError(command + " needs a list file and a search text");
-  if (positional[1].empty()) {
-    return UsageError(command + " needs a search text that is not empty");
-  }
-  out.list = positional[0];
-  out.text = positional[1];
-  return kExitOk;
-}
-
 }  // namespace qorl::cli

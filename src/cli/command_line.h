@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Reading a subcommand's words: positional words and options ("--" ends the options), and the
-// common line of the search commands (find, grep): LIST TEXT with --case and --words.
+// Reading a subcommand's words: positional words and options ("--" ends the options).
 
 #include <cstddef>
 #include <functional>
@@ -23,17 +22,5 @@ using OptionReader = std::function<int(const Arguments& args, std::size_t& i)>;
 // a message naming the command.
 int SplitArguments(const Arguments& args, const std::string& command, const OptionReader& option,
                    std::vector<std::string>& positional);
-
-struct SearchArguments {
-  std::string list;
-  std::string text;  // never empty
-  bool caseSensitive = false;
-  bool wholeWords = false;
-};
-
-// Fills out from args, passing options other than --case and --words to own; kExitOk, or
-// kExitUsage after a message naming the command.
-int ParseSearchArguments(const Arguments& args, const std::string& command, const OptionReader& own,
-                         SearchArguments& out);
 
 }  // namespace qorl::cli

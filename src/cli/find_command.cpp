@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "cli/command_line.h"
+#include "cli/search_arguments.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/browse/category_view.h"
@@ -45,10 +45,7 @@ int RunFind(const Arguments& args) {
   if (const int status = ParseSearchArguments(args, "find", own, words); status != kExitOk) {
     return status;
   }
-  TitleSearchOptions options;
-  options.caseSensitive = words.caseSensitive;
-  options.wholeWords = words.wholeWords;
-  const std::string& text = words.text;
+  const TitleSearchOptions& options = words.options;
 
   TerminalMessages messages;
   ListSession session;
@@ -57,7 +54,7 @@ int RunFind(const Arguments& args) {
 
   // The search runs on the list's bytes; a text that code page 437 cannot hold matches nothing.
   std::string pattern;
-  const bool encodable = EncodeCp437FromUtf8(text, pattern);
+  const bool encodable = words.pattern(pattern);
 
   // Every hit in order, each search starting just after the previous hit, as Search Again does.
   TopicLines lines(table);
@@ -77,10 +74,7 @@ int RunFind(const Arguments& args) {
     }
   }
   if (!lines.finish()) return kExitFailure;
-  if (hits == 0) {
-    messages.information("Search string '" + text + "' not found");
-    return kExitFailure;
-  }
+  if (hits == 0) return ReportNotFound(messages, words);
   return kExitOk;
 }
 

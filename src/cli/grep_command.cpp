@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "cli/command_line.h"
+#include "cli/search_arguments.h"
 #include "cli/terminal_services.h"
 #include "cli/topic_output.h"
 #include "core/app/list_menu.h"
-#include "core/browse/codepage437.h"
 #include "core/list/error_codes.h"
 #include "core/list/file_path.h"
 #include "core/search/full_text_search.h"
@@ -70,22 +69,18 @@ int RunGrep(const Arguments& args) {
     return status;
   }
   FullTextQuery query;
-  query.caseSensitive = words.caseSensitive;
-  query.wholeWords = words.wholeWords;
-  const std::string& text = words.text;
+  query.caseSensitive = words.options.caseSensitive;
+  query.wholeWords = words.options.wholeWords;
 
   TerminalMessages messages;
   int hits = 0;
   // The search runs on the list's bytes; a text that code page 437 cannot hold matches nothing.
-  if (EncodeCp437FromUtf8(text, query.pattern)) {
+  if (words.pattern(query.pattern)) {
     for (const GrepTarget& target : GrepTargets(words.list, allLists)) {
       if (!GrepList(target, query, messages, hits)) return kExitFailure;
     }
   }
-  if (hits == 0) {
-    messages.information("Search string '" + text + "' not found");
-    return kExitFailure;
-  }
+  if (hits == 0) return ReportNotFound(messages, words);
   return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QTextBrowser>
 
+#include "gui/app/browse_options_config.h"
 #include "gui/app/main_window.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/topics_grid_delegate.h"
@@ -18,15 +19,7 @@ void StoreConfig(TFormMain& window, const ConfigApplyResult& result) {
   const ConfigRecord before = window.currentConfig();
   const ConfigRecord& c = result.config;
   window.config() = c;
-  BrowseOptions& options = window.browseState().options;
-  options.singleClickView = c.SingleClickView;
-  options.doubleClickZoom = c.DoubleClickZoom;
-  options.onlyParseLst = c.OnlyParseLST;
-  options.policy.dontUseIndexFile = c.DontUseIndexFile;
-  options.policy.loadTopicsDirect = c.LoadTopicsDirect;
-  options.topicFormatting = c.TopicFormatting;
-  options.enabledSeeAlsoMenu = c.EnabledSeeAlsoMenu;
-  options.followAllReferences = c.FollowAllReferences;
+  ApplyBrowseOptions(c, window.browseState().options);
   window.grid()->gridDelegate()->setShowCategoryChar(c.ShowCategoryChar);
   if (c.topicFontName != before.topicFontName || c.topicFontSize != before.topicFontSize) {
     QFont font(QString::fromStdString(c.topicFontName));

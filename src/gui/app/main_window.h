@@ -10,16 +10,14 @@
 
 #include "core/app/enabling_rules.h"
 #include "core/settings/settings_store.h"
+#include "gui/browse/browse_panels.h"
 #include "gui/browse/browse_state.h"
+#include "gui/browse/category_tool_bar.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/window/command_actions.h"
-
-class QFrame;
-class QLabel;
-class QMenu;
-class QTextBrowser;
-class QToolBar;
-class QToolButton;
+#include "gui/window/command_menus.h"
+#include "gui/window/command_tool_bar.h"
+#include "gui/window/tool_bar_bands.h"
 
 namespace qorl {
 class MessageService;
@@ -34,7 +32,9 @@ class CategoryController;
 class FileDialogs;
 class FindController;
 class FullTextController;
+class GridColumns;
 class GridController;
+class HelpCommand;
 class HelpWindow;
 class ListController;
 class LookupController;
@@ -49,7 +49,6 @@ class TFormConfig;
 class ToolsMenu;
 class TopicCommands;
 class TopicLoader;
-class TopicsGridModel;
 class TopicsGridView;
 class WindowBusyIndicator;
 class ZoomSwitch;
@@ -74,7 +73,7 @@ class TFormMain : public QMainWindow {
   LayoutState currentLayout() const;
   WindowPlacement currentPlacement() const;
   void setHelpFile(const QString& path);
-  bool helpAvailable() const { return helpAvailable_; }
+  bool helpAvailable() const;
   // The least window size: band minimum width + 25 by 180.
   void applyMinimumSize();
   // Column widths from TopicsColWidth.
@@ -118,14 +117,14 @@ class TFormMain : public QMainWindow {
   NavigationController& navigation() { return *navigation_; }
   const CommandActions& actions() const { return actions_; }
   QAction* action(Command c) const { return actions_[c]; }
-  TopicsGridView* grid() const { return gridView_; }
-  CategoryComboBox* categoryCombo() const { return combo_; }
+  TopicsGridView* grid() const { return panels_.grid; }
+  CategoryComboBox* categoryCombo() const { return categoryBar_.combo; }
   StatusBarPanels* statusPanels() const { return statusBar_; }
   MainPanel* mainPanel() const { return mainPanel_; }
-  TopicTextView* currentTopic() const { return currentTopic_; }
+  TopicTextView* currentTopic() const { return panels_.view; }
   ZoomSwitch& zoom() { return *zoom_; }
   WindowBusyIndicator& busy() { return *busy_; }
-  HelpWindow* helpWindow() const { return help_; }
+  HelpWindow* helpWindow() const;
   // The Configuration dialog and the About box are built on first use.
   TFormConfig* configDialog();
   ToolsMenu& toolsMenu() { return *tools_; }
@@ -142,13 +141,8 @@ class TFormMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void buildToolBars();
-  void buildPanels();
-  void buildMenus();
   void connectCommands();
-  void placeToolBars(int firstBand, bool secondBreak);
-  void onHeaderSectionResized(int section, int oldSize, int newSize);
-  void showHelp();
+  ToolBarBands bands() const { return {categoryBar_.bar, commandBar_.bar}; }
 
   MessageService& messages_;
   ConfigRecord config_;
@@ -156,43 +150,28 @@ class TFormMain : public QMainWindow {
   BrowseState state_;
   CommandActions actions_;
   double dpi_ = 96.0;
-  QString helpFile_;
   std::string startFolder_;
   std::string listsFolder_;
-  bool helpAvailable_ = false;
-  bool fittingColumns_ = false;
   std::function<void(TFormMain&)> shutdown_;
 
-  QToolBar* toolBarCategories_ = nullptr;
-  QToolBar* toolBar_ = nullptr;
-  QToolButton* categoryButton_ = nullptr;
-  QToolButton* openListButton_ = nullptr;
-  QMenu* openListMenu_ = nullptr;
+  CategoryToolBar categoryBar_;
+  CommandToolBar commandBar_;
+  CommandMenus menus_;
+  BrowsePanels panels_;
   OpenListMenu* listMenu_ = nullptr;
-  QMenu* helpMenu_ = nullptr;
-  QAction* helpSeparator_ = nullptr;
-  CategoryComboBox* combo_ = nullptr;
   StatusBarPanels* statusBar_ = nullptr;
   MainPanel* mainPanel_ = nullptr;
-  QFrame* panelTopics_ = nullptr;
-  QFrame* panelCurrentTopic_ = nullptr;
-  QWidget* panelCurrentTopicHeader_ = nullptr;
-  QToolButton* seeAlsoButton_ = nullptr;
-  QLabel* currentTopicLabel_ = nullptr;
-  TopicTextView* currentTopic_ = nullptr;
-  TopicsGridView* gridView_ = nullptr;
-  TopicsGridModel* model_ = nullptr;
-  HelpWindow* help_ = nullptr;
+  HelpCommand* help_ = nullptr;
+  GridColumns* columns_ = nullptr;
   TFormConfig* configDialog_ = nullptr;
+  TFormAbout* about_ = nullptr;
 
   std::unique_ptr<WindowBusyIndicator> busy_;
   std::unique_ptr<ZoomSwitch> zoom_;
   GridController* grid_ = nullptr;
   CategoryController* categories_ = nullptr;
   ListController* list_ = nullptr;
-  QMenu* toolsMenu_ = nullptr;
   ToolsMenu* tools_ = nullptr;
-  TFormAbout* about_ = nullptr;
   TopicLoader* loader_ = nullptr;
   FindController* find_ = nullptr;
   FullTextController* fullText_ = nullptr;
@@ -200,9 +179,6 @@ class TFormMain : public QMainWindow {
   LookupController* lookup_ = nullptr;
   BookmarksController* bookmarks_ = nullptr;
   ReferencedByController* referencedBy_ = nullptr;
-  QMenu* bookmarksMenu_ = nullptr;
-  QMenu* searchMenu_ = nullptr;
-  QAction* searchSeparator_ = nullptr;
   ReferenceController* references_ = nullptr;
   NavigationController* navigation_ = nullptr;
   TopicCommands* topicCommands_ = nullptr;

@@ -15,7 +15,7 @@
 #include "core/list/message_service.h"
 #include "gui/bookmarks/organize_bookmarks_dialog.h"
 #include "gui/browse/browse_state.h"
-#include "gui/search/find_controller.h"
+#include "gui/browse/topic_selector.h"
 
 namespace qorl::gui {
 namespace {
@@ -59,13 +59,13 @@ QAction* MakeAction(QWidget* window, const char* name, const QString& caption,
 }  // namespace
 
 BookmarksController::BookmarksController(QWidget* window, QMenu* menu, BrowseState& state,
-                                         FindController& find, MessageService& messages,
+                                         TopicSelector& topics, MessageService& messages,
                                          std::function<void(const std::string&)> openList)
     : QObject(window),
       window_(window),
       menu_(menu),
       state_(state),
-      find_(find),
+      topics_(topics),
       messages_(messages),
       openList_(std::move(openList)),
       runDialog_([](OrganizeBookmarksDialog& d) { return d.exec() == QDialog::Accepted; }) {
@@ -158,7 +158,7 @@ void BookmarksController::open(int i) {
                         std::string(FileNameOf(b.listPath)) + ".");
     return;
   }
-  find_.selectAndLoadTopic(n);
+  topics_.selectAndLoadTopic(n);
   // The number follows the list, so the next opening finds the topic at once.
   if (n != b.number && static_cast<std::size_t>(i) < bookmarks_.size()) {
     bookmarks_[static_cast<std::size_t>(i)].number = n;

@@ -24,7 +24,7 @@ class MessageService;
 namespace qorl::gui {
 
 struct BrowseState;
-class FindController;
+class TopicSelector;
 class OrganizeBookmarksDialog;
 
 struct BookmarkStore {
@@ -35,7 +35,7 @@ struct BookmarkStore {
 class BookmarksController : public QObject {
   Q_OBJECT
  public:
-  BookmarksController(QWidget* window, QMenu* menu, BrowseState& state, FindController& find,
+  BookmarksController(QWidget* window, QMenu* menu, BrowseState& state, TopicSelector& topics,
                       MessageService& messages, std::function<void(const std::string&)> openList);
 
   // Reads the stored bookmarks; later changes are written through store.
@@ -66,7 +66,7 @@ class BookmarksController : public QObject {
   QWidget* window_;
   QMenu* menu_;
   BrowseState& state_;
-  FindController& find_;
+  TopicSelector& topics_;
   MessageService& messages_;
   std::function<void(const std::string&)> openList_;
   std::function<bool(OrganizeBookmarksDialog&)> runDialog_;

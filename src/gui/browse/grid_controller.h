@@ -8,6 +8,7 @@
 
 #include "core/browse/grid_navigation.h"
 #include "gui/browse/browse_state.h"
+#include "gui/browse/grid_steps.h"
 
 namespace qorl {
 class MessageService;
@@ -15,28 +16,26 @@ class MessageService;
 
 namespace qorl::gui {
 
-enum class PanelOccasion { ListChanged = 0, ViewRebuilt = 1, RowChanged = 2, TopicLoaded = 3 };
-
 class TopicLoader;
 
-class GridController : public QObject {
+class GridController : public QObject, public GridSteps {
   Q_OBJECT
  public:
   GridController(BrowseState& state, const BrowseWidgets& widgets, MessageService& messages,
                  QObject* parent = nullptr);
 
-  void updateStatusPanels(PanelOccasion occasion);
+  void updateStatusPanels(PanelOccasion occasion) override;
   // Shows topic n through the topic loader (LoadTopic).
-  void loadTopic(TopicNumber n);
+  void loadTopic(TopicNumber n) override;
   // The loader that loadTopic hands to; its end refreshes the "Cur: " panel.
   void setTopicLoader(TopicLoader* loader);
   // Gives the keyboard focus to the grid, or to the topic view while it is zoomed.
-  void focusGrid();
+  void focusGrid() override;
   void previousTopic();
   void nextTopic();
 
-  void onRowSelected(int row);
-  void onClickReaction();
+  void onRowSelected(int row) override;
+  void onClickReaction() override;
   void onTopicActivated();
 
  private:

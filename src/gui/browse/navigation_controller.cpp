@@ -13,12 +13,11 @@
 #include "core/list/message_service.h"
 #include "core/search/topic_mark.h"
 #include "gui/browse/codepage437.h"
-
+#include "gui/browse/list_opener.h"
 #include "gui/browse/topic_loader.h"
+#include "gui/browse/topic_selector.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/browse/topics_grid_view.h"
-#include "gui/list/list_controller.h"
-#include "gui/search/find_controller.h"
 
 namespace qorl::gui {
 namespace {
@@ -42,7 +41,7 @@ bool IsGridStepKey(const QKeyEvent& key) {
 
 NavigationController::NavigationController(BrowseState& state, const BrowseWidgets& widgets,
                                            TopicTextView* view, TopicLoader& loader,
-                                           ListController& list, FindController& find,
+                                           ListOpener& list, TopicSelector& topics,
                                            MessageService& messages, QAction* back,
                                            QAction* forward, QObject* parent)
     : QObject(parent),
@@ -50,13 +49,12 @@ NavigationController::NavigationController(BrowseState& state, const BrowseWidge
       widgets_(widgets),
       view_(view),
       list_(list),
-      find_(find),
+      topics_(topics),
       messages_(messages),
       back_(back),
       forward_(forward) {
   connect(&loader, &TopicLoader::aboutToShow, this, &NavigationController::keepScroll);
   connect(&loader, &TopicLoader::topicLoaded, this, &NavigationController::onTopicLoaded);
-  connect(&list, &ListController::aboutToClose, this, &NavigationController::keepScroll);
   connect(back_, &QAction::triggered, this, &NavigationController::goBack);
   connect(forward_, &QAction::triggered, this, &NavigationController::goForward);
   // The window sees the keys and buttons before its controls do.
@@ -125,7 +123,7 @@ void NavigationController::go(bool back) {
 NavigationController::ShowOutcome NavigationController::show(const HistoryEntry& entry) {
   const QScopedValueRollback<bool> guard(navigating_, true);
   if (!state_.session.isOpen() || entry.listPath != state_.listPath) {
-    list_.openList(entry.listPath);
+    list_.openList(entry.listPath, false);
     if (!state_.session.isOpen() || state_.listPath != entry.listPath) return ShowOutcome::ListGone;
   }
   // The list may have changed since the entry was made: its topic is looked for again.
@@ -134,7 +132,7 @@ NavigationController::ShowOutcome NavigationController::show(const HistoryEntry&
   if (topic < 0) return ShowOutcome::TopicGone;
   if (topic != entry.topic) history_.renumberCurrent(topic);
   // The category shown stays when it holds the topic.
-  find_.selectAndLoadTopic(topic);
+  topics_.selectAndLoadTopic(topic);
   if (state_.currentTopic != topic) return ShowOutcome::NotShown;  // the loader said why
   view_->setScrollPosition(entry.scroll);
   return ShowOutcome::Shown;

@@ -3,7 +3,7 @@
 // Back and Forward (`ViewBackCmd`, `ViewForwardCmd`): the history of the topics shown. Every
 // topic the topic view comes to show is a visit, whatever showed it (the grid, Find, a link,
 // Previous/Next Topic, ...); the rules of which visits make an entry are NavigationHistory's.
-// Back and Forward reopen the entry's list through the list controller when another is open,
+// Back and Forward reopen the entry's list through the list opener when another is open,
 // select and show its topic (found again by identifier and title when the list changed, in the
 // category shown when that holds it) and put the view back at its scroll position. An entry
 // whose list cannot be opened goes with every other entry of that list after the list's one
@@ -24,16 +24,16 @@ class MessageService;
 
 namespace qorl::gui {
 
-class FindController;
-class ListController;
+class ListOpener;
 class TopicLoader;
+class TopicSelector;
 class TopicTextView;
 
 class NavigationController : public QObject {
   Q_OBJECT
  public:
   NavigationController(BrowseState& state, const BrowseWidgets& widgets, TopicTextView* view,
-                       TopicLoader& loader, ListController& list, FindController& find,
+                       TopicLoader& loader, ListOpener& list, TopicSelector& topics,
                        MessageService& messages, QAction* back, QAction* forward,
                        QObject* parent = nullptr);
 
@@ -43,6 +43,8 @@ class NavigationController : public QObject {
   // Back has somewhere to go: an earlier entry, or the entry on view when it is no longer shown
   // (its list was closed).
   bool canGoBack() const;
+  // Keeps the scroll position of the entry on view (before another topic or list replaces it).
+  void keepScroll();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,13 +57,12 @@ class NavigationController : public QObject {
   bool onView(const HistoryEntry& entry) const;
   static std::string GoneTopicMessage(const HistoryEntry& entry);
   void onTopicLoaded();
-  void keepScroll();
 
   BrowseState& state_;
   BrowseWidgets widgets_;
   TopicTextView* view_;
-  ListController& list_;
-  FindController& find_;
+  ListOpener& list_;
+  TopicSelector& topics_;
   MessageService& messages_;
   QAction* back_;
   QAction* forward_;

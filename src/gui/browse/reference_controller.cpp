@@ -12,16 +12,16 @@
 #include "core/list/message_service.h"
 #include "core/search/follow_reference.h"
 #include "core/search/locate_topic.h"
+#include "gui/browse/list_opener.h"
+#include "gui/browse/topic_selector.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/browse/topics_grid_view.h"
-#include "gui/list/list_controller.h"
-#include "gui/search/find_controller.h"
 
 namespace qorl::gui {
 
 ReferenceController::ReferenceController(BrowseState& state, const BrowseWidgets& widgets,
                                          QMenu* seeAlsoMenu, BusyIndicator& busy,
-                                         MessageService& messages, FindController& find,
+                                         MessageService& messages, TopicSelector& topics,
                                          QObject* parent)
     : QObject(parent),
       state_(state),
@@ -29,15 +29,14 @@ ReferenceController::ReferenceController(BrowseState& state, const BrowseWidgets
       menu_(seeAlsoMenu),
       busy_(busy),
       messages_(messages),
-      find_(find) {
+      topics_(topics) {
   // The window sees key presses before its controls do.
   qApp->installEventFilter(this);
 }
 
-void ReferenceController::setListAccess(ListController* list, TopicTextView* view) {
+void ReferenceController::setListAccess(ListOpener* list, TopicTextView* view) {
   list_ = list;
   view_ = view;
-  connect(list_, &ListController::listClosed, this, [this] { tables_.reset(); });
 }
 
 const TableMap& ReferenceController::openListTables() {
@@ -49,7 +48,7 @@ const TableMap& ReferenceController::openListTables() {
 }
 
 void ReferenceController::showTarget(TopicNumber n, const std::string& tableId) {
-  find_.showLocatedTopic(n);
+  topics_.showLocatedTopic(n);
   if (!tableId.empty() && view_ && state_.currentTopic == n)
     view_->showLineOf("(Table " + tableId + ")");
 }
@@ -73,7 +72,7 @@ void ReferenceController::followReference(const std::string& reference) {
     if (target.outcome == ReferenceOutcome::Found) {
       showTarget(target.topic, route.tableId);
     } else {
-      find_.locateMissed();
+      topics_.locateMissed();
       messages_.information(std::string(target.message()));
     }
     return;
@@ -103,7 +102,7 @@ void ReferenceController::followReference(const std::string& reference) {
     messages_.information(SearchedListMessage(target.message(), name));
     return;
   }
-  list_->openList(path);
+  list_->openList(path, false);
   if (!state_.session.isOpen() || state_.listPath != path) return;
   if (table) tables_ = std::move(tables);
   showTarget(target.topic, route.tableId);
@@ -129,11 +128,11 @@ void ReferenceController::resolveReference(const std::string& reference) {
       messages_.information(std::string(target.message()));
       return;
     case ReferenceOutcome::NotFound:
-      find_.locateMissed();
+      topics_.locateMissed();
       messages_.information(std::string(target.message()));
       break;
     case ReferenceOutcome::Found:
-      find_.showLocatedTopic(target.topic);
+      topics_.showLocatedTopic(target.topic);
       break;
   }
   // The grid is hidden while the topic is zoomed; then the focus stays where it is.

@@ -7,7 +7,7 @@
 // With FollowAllReferences, references are routed (RouteReference): a table reference shows the
 // topic that defines the table with its "(Table ...)" line at the top and selected, and a
 // reference of another list kind is looked up in the list of that kind beside the open one,
-// which is then opened (through the list controller) only when the topic is there. The table map
+// which is then opened (through the list opener) only when the topic is there. The table map
 // of the open list is built at its first table reference and kept until the list is closed.
 
 #include <QObject>
@@ -27,18 +27,20 @@ class MessageService;
 
 namespace qorl::gui {
 
-class FindController;
-class ListController;
+class ListOpener;
+class TopicSelector;
 class TopicTextView;
 
 class ReferenceController : public QObject {
   Q_OBJECT
  public:
   ReferenceController(BrowseState& state, const BrowseWidgets& widgets, QMenu* seeAlsoMenu,
-                      BusyIndicator& busy, MessageService& messages, FindController& find,
+                      BusyIndicator& busy, MessageService& messages, TopicSelector& topics,
                       QObject* parent = nullptr);
   // Following references into other lists opens them through list; tables are shown in view.
-  void setListAccess(ListController* list, TopicTextView* view);
+  void setListAccess(ListOpener* list, TopicTextView* view);
+  // The open list was closed: its table map goes.
+  void forgetTables() { tables_.reset(); }
 
   // Resolves the reference text (the list's bytes) and shows its topic, or reports why not.
   void resolveReference(const std::string& reference);
@@ -64,8 +66,8 @@ class ReferenceController : public QObject {
   QMenu* menu_;
   BusyIndicator& busy_;
   MessageService& messages_;
-  FindController& find_;
-  ListController* list_ = nullptr;
+  TopicSelector& topics_;
+  ListOpener* list_ = nullptr;
   TopicTextView* view_ = nullptr;
   std::optional<TableMap> tables_;  // of the open list, once a table reference needed it
 };

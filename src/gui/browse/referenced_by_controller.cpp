@@ -13,8 +13,8 @@
 #include "gui/browse/browse_state.h"
 #include "gui/browse/codepage437.h"
 #include "gui/browse/referenced_by_panel.h"
+#include "gui/browse/topic_selector.h"
 #include "gui/browse/topic_text_view.h"
-#include "gui/search/find_controller.h"
 
 namespace qorl::gui {
 namespace {
@@ -28,12 +28,12 @@ constexpr const char* kSeeAlsoOnly =
 }  // namespace
 
 ReferencedByController::ReferencedByController(QMainWindow* window, BrowseState& state,
-                                               TopicTextView* view, FindController& find,
+                                               TopicTextView* view, TopicSelector& topics,
                                                ReferencedByEnvironment environment)
     : QObject(window),
       state_(state),
       view_(view),
-      find_(find),
+      topics_(topics),
       environment_(std::move(environment)),
       panel_(new ReferencedByPanel(window)) {
   window->addDockWidget(Qt::BottomDockWidgetArea, panel_);
@@ -129,7 +129,7 @@ void ReferencedByController::chooseRow(int r) {
       !state_.topics().isValid(row.topic) ||
       state_.topics().identifier(row.topic) != row.identifier)
     return;
-  find_.selectAndLoadTopic(row.topic);
+  topics_.selectAndLoadTopic(row.topic);
   if (state_.currentTopic != row.topic || !view_) return;
   QTextCursor cursor = view_->textCursor();
   cursor.setPosition(static_cast<int>(row.start));

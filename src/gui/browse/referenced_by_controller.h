@@ -17,7 +17,7 @@ class QMainWindow;
 namespace qorl::gui {
 
 struct BrowseState;
-class FindController;
+class TopicSelector;
 class ReferencedByPanel;
 class TopicTextView;
 
@@ -32,7 +32,7 @@ class ReferencedByController : public QObject {
   Q_OBJECT
  public:
   ReferencedByController(QMainWindow* window, BrowseState& state, TopicTextView* view,
-                         FindController& find, ReferencedByEnvironment environment);
+                         TopicSelector& topics, ReferencedByEnvironment environment);
   ~ReferencedByController() override;
 
   ReferencedByPanel* panel() const { return panel_; }
@@ -52,7 +52,7 @@ class ReferencedByController : public QObject {
 
   BrowseState& state_;
   TopicTextView* view_;
-  FindController& find_;
+  TopicSelector& topics_;
   ReferencedByEnvironment environment_;
   ReferencedByPanel* panel_;
   ReferenceIndexWorker worker_;

@@ -10,8 +10,8 @@
 #include "core/list/file_path.h"
 #include "core/list/message_service.h"
 #include "gui/browse/category_combo_box.h"
-#include "gui/browse/category_controller.h"
-#include "gui/browse/grid_controller.h"
+#include "gui/browse/category_steps.h"
+#include "gui/browse/grid_steps.h"
 #include "gui/browse/topics_grid_model.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/window/main_panel.h"
@@ -21,8 +21,7 @@ namespace qorl::gui {
 
 ListController::ListController(BrowseState& state, const BrowseWidgets& widgets,
                                BusyIndicator& busy, MessageService& messages,
-                               CategoryController& categories, GridController& grid,
-                               QObject* parent)
+                               CategorySteps& categories, GridSteps& grid, QObject* parent)
     : QObject(parent),
       state_(state),
       widgets_(widgets),

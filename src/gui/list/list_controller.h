@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/browse/browse_state.h"
+#include "gui/browse/list_opener.h"
 
 namespace qorl {
 class BusyIndicator;
@@ -15,18 +16,18 @@ class MessageService;
 
 namespace qorl::gui {
 
-class CategoryController;
-class GridController;
+class CategorySteps;
+class GridSteps;
 
-class ListController : public QObject {
+class ListController : public QObject, public ListOpener {
   Q_OBJECT
  public:
   ListController(BrowseState& state, const BrowseWidgets& widgets, BusyIndicator& busy,
-                 MessageService& messages, CategoryController& categories, GridController& grid,
+                 MessageService& messages, CategorySteps& categories, GridSteps& grid,
                  QObject* parent = nullptr);
 
   // Makes the file at path the open list. Every failure is reported inside.
-  void openList(const std::string& path, bool rescan = false);
+  void openList(const std::string& path, bool rescan = false) override;
   // Forgets the open list and empties every view of it; harmless when none is open.
   void closeList();
 
@@ -44,8 +45,8 @@ class ListController : public QObject {
   BrowseWidgets widgets_;
   BusyIndicator& busy_;
   MessageService& messages_;
-  CategoryController& categories_;
-  GridController& grid_;
+  CategorySteps& categories_;
+  GridSteps& grid_;
 };
 
 }  // namespace qorl::gui

@@ -7,9 +7,9 @@
 #include "core/list/message_service.h"
 #include "gui/browse/browse_state.h"
 #include "gui/browse/codepage437.h"
+#include "gui/browse/topic_selector.h"
 #include "gui/lookup/go_to_topic_popup.h"
 #include "gui/lookup/lookup_loader.h"
-#include "gui/search/find_controller.h"
 
 namespace qorl::gui {
 namespace {
@@ -35,12 +35,12 @@ QString Marked(std::string_view field, const std::vector<LookupSpan>& spans, boo
 
 }  // namespace
 
-LookupController::LookupController(QWidget* window, BrowseState& state, FindController& find,
+LookupController::LookupController(QWidget* window, BrowseState& state, TopicSelector& topics,
                                    MessageService& messages, LookupEnvironment environment)
     : QObject(window),
       window_(window),
       state_(state),
-      find_(find),
+      topics_(topics),
       messages_(messages),
       environment_(std::move(environment)),
       loader_(new LookupLoader(this)),
@@ -124,7 +124,7 @@ void LookupController::showRow(const LookupRow& row) {
     refresh();
     return;
   }
-  find_.selectAndLoadTopic(row.topic);
+  topics_.selectAndLoadTopic(row.topic);
 }
 
 }  // namespace qorl::gui

@@ -18,7 +18,7 @@ class MessageService;
 
 namespace qorl::gui {
 
-class FindController;
+class TopicSelector;
 class GoToTopicPopup;
 class LookupLoader;
 struct BrowseState;
@@ -34,7 +34,7 @@ struct LookupEnvironment {
 class LookupController : public QObject {
   Q_OBJECT
  public:
-  LookupController(QWidget* window, BrowseState& state, FindController& find,
+  LookupController(QWidget* window, BrowseState& state, TopicSelector& topics,
                    MessageService& messages, LookupEnvironment environment);
   ~LookupController() override;
 
@@ -56,7 +56,7 @@ class LookupController : public QObject {
 
   QWidget* window_;
   BrowseState& state_;
-  FindController& find_;
+  TopicSelector& topics_;
   MessageService& messages_;
   LookupEnvironment environment_;
   LookupLoader* loader_;

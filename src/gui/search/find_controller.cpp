@@ -12,8 +12,8 @@
 #include "core/search/title_search.h"
 #include "core/search/topic_text_search.h"
 #include "gui/browse/category_combo_box.h"
-#include "gui/browse/category_controller.h"
-#include "gui/browse/grid_controller.h"
+#include "gui/browse/category_steps.h"
+#include "gui/browse/grid_steps.h"
 #include "gui/browse/topic_text_view.h"
 #include "gui/browse/topics_grid_view.h"
 #include "gui/search/find_dialog.h"
@@ -22,8 +22,7 @@ namespace qorl::gui {
 
 FindController::FindController(BrowseState& state, const BrowseWidgets& widgets,
                                TopicTextView* view, BusyIndicator& busy, MessageService& messages,
-                               GridController& grid, CategoryController& categories,
-                               QObject* parent)
+                               GridSteps& grid, CategorySteps& categories, QObject* parent)
     : QObject(parent),
       state_(state),
       widgets_(widgets),

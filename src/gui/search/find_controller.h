@@ -11,6 +11,7 @@
 
 #include "core/search/find_state.h"
 #include "gui/browse/browse_state.h"
+#include "gui/browse/topic_selector.h"
 
 namespace qorl {
 class BusyIndicator;
@@ -19,20 +20,20 @@ class MessageService;
 
 namespace qorl::gui {
 
-class CategoryController;
-class GridController;
+class CategorySteps;
+class GridSteps;
 class TFormFind;
 class TopicTextView;
 
-class FindController : public QObject {
+class FindController : public QObject, public TopicSelector {
   Q_OBJECT
  public:
   // Shows the dialog modally; true when it closed through the Find button. Tests replace it.
   using DialogRunner = std::function<bool(TFormFind& dialog)>;
 
   FindController(BrowseState& state, const BrowseWidgets& widgets, TopicTextView* view,
-                 BusyIndicator& busy, MessageService& messages, GridController& grid,
-                 CategoryController& categories, QObject* parent = nullptr);
+                 BusyIndicator& busy, MessageService& messages, GridSteps& grid,
+                 CategorySteps& categories, QObject* parent = nullptr);
   ~FindController() override;
 
   // SearchFindCmd: the dialog, then the search when Find was pressed.
@@ -46,15 +47,15 @@ class FindController : public QObject {
   // holds title), and selects and shows it. False (the not-found flag) when there is none.
   bool locateTopic(std::string_view key, std::string_view title);
   // Selects and shows a topic found by a lookup; the next search starts after its row.
-  void showLocatedTopic(TopicNumber n);
+  void showLocatedTopic(TopicNumber n) override;
   // Selects topic n's row, in the category shown when the topic is in it, else under All
   // categories as a lookup does, and shows the topic, whatever SingleClickView says.
-  void selectAndLoadTopic(TopicNumber n);
+  void selectAndLoadTopic(TopicNumber n) override;
   // Selects and shows topic n as a lookup does, leaving the Find state alone; false when n is
   // no topic of the open list.
   bool showTopic(TopicNumber n);
   // A lookup found nothing.
-  void locateMissed() { find_.locateMissed(); }
+  void locateMissed() override { find_.locateMissed(); }
 
   void onTopicLoaded() { find_.topicLoaded(); }
   void onListClosed() { find_.listClosed(); }
@@ -78,8 +79,8 @@ class FindController : public QObject {
   TopicTextView* view_;
   BusyIndicator& busy_;
   MessageService& messages_;
-  GridController& grid_;
-  CategoryController& categories_;
+  GridSteps& grid_;
+  CategorySteps& categories_;
   FindState find_;
   TFormFind* dialog_ = nullptr;
   DialogRunner runDialog_;

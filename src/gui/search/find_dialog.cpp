@@ -7,11 +7,12 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "gui/search/search_options_widget.h"
 
 namespace qorl::gui {
 
@@ -23,21 +24,7 @@ TFormFind::TFormFind(FindState& state, QWidget* parent)
   setWindowTitle("Find");
   setModal(true);
 
-  auto* textGroup = new QGroupBox("Text to find", this);
-  text_ = new QComboBox(textGroup);
-  text_->setObjectName("FindTextEdit");
-  text_->setEditable(true);
-  text_->setInsertPolicy(QComboBox::NoInsert);
-  // The text is searched as typed: no completion from the history.
-  text_->setCompleter(nullptr);
-  text_->setMinimumWidth(260);
-  auto* textLayout = new QVBoxLayout(textGroup);
-  textLayout->addWidget(text_);
-
-  matchCase_ = new QCheckBox("Case sensitive", this);
-  matchCase_->setObjectName("FindMatchCase");
-  wholeWords_ = new QCheckBox("Whole words only", this);
-  wholeWords_->setObjectName("FindWholeWords");
+  options_ = new SearchOptionsWidget("Find", SearchOptionsWidget::Arrangement::Stacked, this);
 
   searchIn_ = new QGroupBox("Search in", this);
   searchIn_->setObjectName("SearchInRadio");
@@ -64,9 +51,7 @@ TFormFind::TFormFind(FindState& state, QWidget* parent)
   buttons->addWidget(closeButton_);
   buttons->addStretch();
   auto* left = new QVBoxLayout;
-  left->addWidget(textGroup);
-  left->addWidget(matchCase_);
-  left->addWidget(wholeWords_);
+  left->addWidget(options_);
   left->addWidget(searchIn_);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left);
@@ -77,13 +62,8 @@ TFormFind::TFormFind(FindState& state, QWidget* parent)
 
 void TFormFind::loadDialogControls() {
   const FindValues& v = state_.values();
-  text_->clear();
-  for (const std::string& entry : state_.history().entries())
-    text_->addItem(QString::fromStdString(entry));
-  text_->setCurrentIndex(-1);
-  text_->setEditText(QString::fromStdString(v.text));
-  matchCase_->setChecked(v.caseSensitive);
-  wholeWords_->setChecked(v.wholeWords);
+  options_->showHistory(state_.history(), QString::fromStdString(v.text));
+  options_->setOptions(v.caseSensitive, v.wholeWords);
   const int scope = static_cast<int>(v.scope);
   if (scope >= 0 && scope < 3) {
     scopes_[scope]->setChecked(true);
@@ -97,9 +77,9 @@ void TFormFind::loadDialogControls() {
 
 void TFormFind::applyDialogControls() {
   FindValues& v = state_.values();
-  v.text = text_->currentText().toStdString();
-  v.caseSensitive = matchCase_->isChecked();
-  v.wholeWords = wholeWords_->isChecked();
+  v.text = options_->text();
+  v.caseSensitive = options_->caseSensitive();
+  v.wholeWords = options_->wholeWords();
   const int scope = scopeGroup_->checkedId();
   v.scope = scope >= 0 ? static_cast<FindScope>(scope) : FindScope::None;
 }
@@ -112,8 +92,19 @@ void TFormFind::prepareShow() {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
-  text_->setFocus();
-  text_->lineEdit()->selectAll();
+  options_->focusText();
+}
+
+QComboBox* TFormFind::textEdit() const {
+  return options_->textBox();
+}
+
+QCheckBox* TFormFind::matchCase() const {
+  return options_->matchCase();
+}
+
+QCheckBox* TFormFind::wholeWords() const {
+  return options_->wholeWordsBox();
 }
 
 void TFormFind::findClicked() {

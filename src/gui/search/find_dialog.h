@@ -18,6 +18,8 @@ class QRadioButton;
 
 namespace qorl::gui {
 
+class SearchOptionsWidget;
+
 class TFormFind : public QDialog {
   Q_OBJECT
  public:
@@ -35,9 +37,9 @@ class TFormFind : public QDialog {
   // closes accepted.
   void findClicked();
 
-  QComboBox* textEdit() const { return text_; }
-  QCheckBox* matchCase() const { return matchCase_; }
-  QCheckBox* wholeWords() const { return wholeWords_; }
+  QComboBox* textEdit() const;
+  QCheckBox* matchCase() const;
+  QCheckBox* wholeWords() const;
   QRadioButton* scopeButton(int scope) const { return scopes_[scope]; }
 
  public slots:
@@ -46,9 +48,7 @@ class TFormFind : public QDialog {
 
  private:
   FindState& state_;
-  QComboBox* text_;
-  QCheckBox* matchCase_;
-  QCheckBox* wholeWords_;
+  SearchOptionsWidget* options_;
   QGroupBox* searchIn_;
   QButtonGroup* scopeGroup_;
   QRadioButton* scopes_[3];

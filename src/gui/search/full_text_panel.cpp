@@ -14,6 +14,7 @@
 
 #include "gui/search/full_text_preview_delegate.h"
 #include "gui/search/full_text_results_model.h"
+#include "gui/search/search_options_widget.h"
 
 namespace qorl::gui {
 
@@ -21,18 +22,8 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
     : QDockWidget("Search All Topics", parent) {
   setObjectName("SearchPanel");
   auto* body = new QWidget(this);
-  text_ = new QComboBox(body);
-  text_->setObjectName("SearchPanelTextEdit");
-  text_->setAccessibleName("Search text");
-  text_->setEditable(true);
-  text_->setInsertPolicy(QComboBox::NoInsert);
-  text_->setCompleter(nullptr);
-  text_->setMinimumWidth(200);
-  text_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  matchCase_ = new QCheckBox("Case sensitive", body);
-  matchCase_->setObjectName("SearchPanelMatchCase");
-  wholeWords_ = new QCheckBox("Whole words only", body);
-  wholeWords_->setObjectName("SearchPanelWholeWords");
+  options_ = new SearchOptionsWidget("SearchPanel", SearchOptionsWidget::Arrangement::InRow, body);
+  options_->textBox()->setAccessibleName("Search text");
   currentList_ = new QRadioButton("Current list", body);
   currentList_->setObjectName("SearchPanelCurrentList");
   currentList_->setChecked(true);
@@ -60,9 +51,7 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
   count_->setTextFormat(Qt::PlainText);
 
   auto* options = new QHBoxLayout;
-  options->addWidget(text_, 1);
-  options->addWidget(matchCase_);
-  options->addWidget(wholeWords_);
+  options->addWidget(options_, 1);
   options->addWidget(currentList_);
   options->addWidget(allLists_);
   auto* layout = new QVBoxLayout(body);
@@ -72,7 +61,8 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
   layout->addWidget(count_);
   setWidget(body);
 
-  connect(text_->lineEdit(), &QLineEdit::returnPressed, this, &FullTextPanel::searchRequested);
+  connect(options_->textBox()->lineEdit(), &QLineEdit::returnPressed, this,
+          &FullTextPanel::searchRequested);
   // A click or Enter chooses a result; moving through the rows does not.
   connect(results_, &QTreeView::clicked, this,
           [this](const QModelIndex& index) { emit resultChosen(index.row()); });
@@ -82,25 +72,23 @@ FullTextPanel::FullTextPanel(FullTextResultsModel* model, QWidget* parent)
 
 FullTextPanelValues FullTextPanel::values() const {
   FullTextPanelValues v;
-  v.text = text_->currentText().toStdString();
-  v.caseSensitive = matchCase_->isChecked();
-  v.wholeWords = wholeWords_->isChecked();
+  v.text = options_->text();
+  v.caseSensitive = options_->caseSensitive();
+  v.wholeWords = options_->wholeWords();
   v.allLists = allLists_->isChecked();
   return v;
 }
 
 void FullTextPanel::setValues(const FullTextPanelValues& values) {
-  text_->setEditText(QString::fromStdString(values.text));
-  matchCase_->setChecked(values.caseSensitive);
-  wholeWords_->setChecked(values.wholeWords);
+  options_->textBox()->setEditText(QString::fromStdString(values.text));
+  options_->setOptions(values.caseSensitive, values.wholeWords);
   (values.allLists ? allLists_ : currentList_)->setChecked(true);
 }
 
 void FullTextPanel::activate() {
   show();
   raise();
-  text_->setFocus();
-  text_->lineEdit()->selectAll();
+  options_->focusText();
 }
 
 void FullTextPanel::setCountText(const QString& text) {
@@ -113,11 +101,11 @@ void FullTextPanel::showListColumn(bool shown) {
 
 void FullTextPanel::addToHistory(const std::string& text) {
   history_.add(text);
-  const QString typed = text_->currentText();
-  text_->clear();
-  for (const std::string& entry : history_.entries()) text_->addItem(QString::fromStdString(entry));
-  text_->setCurrentIndex(-1);
-  text_->setEditText(typed);
+  options_->showHistory(history_, options_->textBox()->currentText());
+}
+
+QComboBox* FullTextPanel::textBox() const {
+  return options_->textBox();
 }
 
 bool FullTextPanel::event(QEvent* event) {

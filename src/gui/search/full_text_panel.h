@@ -10,7 +10,6 @@
 
 #include "core/search/find_history.h"
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QRadioButton;
@@ -19,6 +18,7 @@ class QTreeView;
 namespace qorl::gui {
 
 class FullTextResultsModel;
+class SearchOptionsWidget;
 
 struct FullTextPanelValues {
   std::string text;  // UTF-8 as typed
@@ -42,7 +42,7 @@ class FullTextPanel : public QDockWidget {
   // Puts the text at the top of the history (as Find's history does) and refills the box.
   void addToHistory(const std::string& text);
 
-  QComboBox* textBox() const { return text_; }
+  QComboBox* textBox() const;
   QTreeView* results() const { return results_; }
   QLabel* countLabel() const { return count_; }
 
@@ -56,9 +56,7 @@ class FullTextPanel : public QDockWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QComboBox* text_;
-  QCheckBox* matchCase_;
-  QCheckBox* wholeWords_;
+  SearchOptionsWidget* options_;
   QRadioButton* currentList_;
   QRadioButton* allLists_;
   QTreeView* results_;
