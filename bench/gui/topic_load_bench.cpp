@@ -21,11 +21,8 @@
 namespace {
 
 void BM_LoadTopicLongest(benchmark::State& state) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
+  OpenWindow* w = InterruptWindow(state);
+  if (!w) return;
   for (auto _ : state) w->window->gridController().loadTopic(w->longest);
   state.counters["bytes"] = w->longestLength;
   state.counters["links"] =
@@ -35,11 +32,8 @@ BENCHMARK(BM_LoadTopicLongest)->Unit(benchmark::kMillisecond);
 
 // The same with the text laid out, as the first paint after loading does.
 void BM_LoadTopicLongestLaidOut(benchmark::State& state) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
+  OpenWindow* w = InterruptWindow(state);
+  if (!w) return;
   for (auto _ : state) {
     w->window->gridController().loadTopic(w->longest);
     benchmark::DoNotOptimize(
@@ -50,11 +44,8 @@ BENCHMARK(BM_LoadTopicLongestLaidOut)->Unit(benchmark::kMillisecond);
 
 // The same up to the first paint of the view, as the user sees it.
 void BM_LoadTopicLongestPainted(benchmark::State& state) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
+  OpenWindow* w = InterruptWindow(state);
+  if (!w) return;
   for (auto _ : state) {
     w->window->gridController().loadTopic(w->longest);
     w->window->currentTopic()->viewport()->repaint();
