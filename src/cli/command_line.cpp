@@ -21,6 +21,15 @@ int SplitArguments(const Arguments& args, const std::string& command, const Opti
   return kExitOk;
 }
 
+int SplitArguments(const Arguments& args, const std::string& command, const OptionReader& option,
+                   std::size_t count, const std::string& needs,
+                   std::vector<std::string>& positional) {
+  if (const int status = SplitArguments(args, command, option, positional); status != kExitOk)
+    return status;
+  if (positional.size() != count) return UsageError(command + " needs " + needs);
+  return kExitOk;
+}
+
 int ParseSearchArguments(const Arguments& args, const std::string& command, const OptionReader& own,
                          SearchArguments& out) {
   auto option = [&](const Arguments& all, std::size_t& i) {
@@ -34,10 +43,10 @@ int ParseSearchArguments(const Arguments& args, const std::string& command, cons
     return kExitOk;
   };
   std::vector<std::string> positional;
-  if (const int status = SplitArguments(args, command, option, positional); status != kExitOk) {
+  if (const int status =
+          SplitArguments(args, command, option, 2, "a list file and a search text", positional);
+      status != kExitOk)
     return status;
-  }
-  if (positional.size() != 2) return UsageError(command + " needs a list file and a search text");
   if (positional[1].empty()) {
     return UsageError(command + " needs a search text that is not empty");
   }
