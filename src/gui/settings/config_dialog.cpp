@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "core/list/message_service.h"
 #include "gui/window/help_window.h"
@@ -66,6 +67,15 @@ QGroupBox* Group(const char* caption, int context) {
   return group;
 }
 
+// A tab page: its groups one under the other, the space left below them.
+QWidget* Page(std::initializer_list<QGroupBox*> groups) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  for (QGroupBox* group : groups) layout->addWidget(group);
+  layout->addStretch(1);
+  return page;
+}
+
 }  // namespace
 
 TFormConfig::TFormConfig(MessageService& messages, QWidget* parent)
@@ -113,9 +123,6 @@ TFormConfig::TFormConfig(MessageService& messages, QWidget* parent)
 TFormConfig::~TFormConfig() = default;
 
 QWidget* TFormConfig::buildStartupPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
-
   QGroupBox* location = Group("Location of lists", 1111);
   auto* locationLayout = new QHBoxLayout(location);
   defStartupDir_ = new QLineEdit;
@@ -145,15 +152,10 @@ QWidget* TFormConfig::buildStartupPage() {
   for (QRadioButton* radio : {startupNone_, startupLast_, startupCustom_})
     connect(radio, &QRadioButton::toggled, this, [this] { updateStartupListEnabling(); });
 
-  layout->addWidget(location);
-  layout->addWidget(startup);
-  layout->addStretch(1);
-  return page;
+  return Page({location, startup});
 }
 
 QWidget* TFormConfig::buildSettingsPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
   QGroupBox* general = Group("General settings", 0);
   auto* boxes = new QVBoxLayout(general);
   askExit_ = AddCheckBox(boxes, "Config_AskExit", "Confirm program exit", 1121);
@@ -169,14 +171,10 @@ QWidget* TFormConfig::buildSettingsPage() {
       AddCheckBox(boxes, "Config_EnableSeeAlsoMenu", "Enable \"See Also\" menu ", 1126);
   followAllReferences_ = AddCheckBox(boxes, "Config_FollowAllReferences",
                                      "Follow table references and references to other lists", 1127);
-  layout->addWidget(general);
-  layout->addStretch(1);
-  return page;
+  return Page({general});
 }
 
 QWidget* TFormConfig::buildLayoutPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
   QGroupBox* visual = Group("Layout and visual settings", 0);
   auto* visualLayout = new QVBoxLayout(visual);
   topicFormatting_ =
@@ -204,15 +202,10 @@ QWidget* TFormConfig::buildLayoutPage() {
                              "Use special font and no topic formatting", 1134);
   noWysiwygPrint_->setChecked(true);
 
-  layout->addWidget(visual);
-  layout->addWidget(printing);
-  layout->addStretch(1);
-  return page;
+  return Page({visual, printing});
 }
 
 QWidget* TFormConfig::buildAdvancedPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
   QGroupBox* index = Group("Indexfile settings", 1141);
   auto* indexLayout = new QVBoxLayout(index);
   indexUse_ =
@@ -227,10 +220,7 @@ QWidget* TFormConfig::buildAdvancedPage() {
   auto* parsingLayout = new QVBoxLayout(parsing);
   onlyParseLst_ = AddCheckBox(parsingLayout, "Config_OnlyParseLST",
                               "Only try to parse files with extension .LST", 1142);
-  layout->addWidget(index);
-  layout->addWidget(parsing);
-  layout->addStretch(1);
-  return page;
+  return Page({index, parsing});
 }
 
 void TFormConfig::setRecordAccess(std::function<ConfigRecord()> read,
