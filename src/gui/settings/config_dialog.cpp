@@ -67,6 +67,21 @@ QGroupBox* Group(const char* caption, int context) {
   return group;
 }
 
+// Checks the radio button of the choice.
+template <typename Choice>
+void CheckChoice(const std::vector<std::pair<QRadioButton*, Choice>>& radios, Choice choice) {
+  for (const auto& [radio, value] : radios)
+    if (value == choice) radio->setChecked(true);
+}
+
+// The choice of the checked radio button; the last one's when none is checked.
+template <typename Choice>
+Choice CheckedChoice(const std::vector<std::pair<QRadioButton*, Choice>>& radios) {
+  for (const auto& [radio, value] : radios)
+    if (radio->isChecked()) return value;
+  return radios.back().second;
+}
+
 // A tab page: its groups one under the other, the space left below them.
 QWidget* Page(std::initializer_list<QGroupBox*> groups) {
   auto* page = new QWidget;
@@ -283,67 +298,49 @@ void TFormConfig::loadDialogControls() {
   const ConfigDialogValues v = DialogValuesFrom(read_ ? read_() : ConfigRecord{});
   defStartupDir_->setText(QString::fromStdString(v.defStartupDir));
   defStartupList_->setText(QString::fromStdString(v.customList));
-  switch (v.startupList) {
-    case StartupListChoice::LastOpened:
-      startupLast_->setChecked(true);
-      break;
-    case StartupListChoice::Custom:
-      startupCustom_->setChecked(true);
-      break;
-    case StartupListChoice::None:
-      startupNone_->setChecked(true);
-      break;
-  }
+  CheckChoice(startupChoices(), v.startupList);
   updateStartupListEnabling();
-  askExit_->setChecked(v.askExit);
-  showPrintDialog_->setChecked(v.showPrintDialog);
-  displayAllLists_->setChecked(v.displayAllLists);
-  singleClickView_->setChecked(v.singleClickView);
-  doubleClickZoom_->setChecked(v.doubleClickZoom);
-  enableSeeAlsoMenu_->setChecked(v.enableSeeAlsoMenu);
-  followAllReferences_->setChecked(v.followAllReferences);
-  topicFormatting_->setChecked(v.topicFormatting);
-  showCategoryChar_->setChecked(v.showCategoryChar);
-  onlyParseLst_->setChecked(v.onlyParseLst);
+  for (const auto& [box, value] : checkBoxValues()) box->setChecked(v.*value);
   (v.wysiwygPrint ? wysiwygPrint_ : noWysiwygPrint_)->setChecked(true);
-  switch (v.index) {
-    case IndexChoice::DontUse:
-      indexDirect_->setChecked(true);
-      break;
-    case IndexChoice::UseExisting:
-      indexDontUpdate_->setChecked(true);
-      break;
-    case IndexChoice::UseAndUpdate:
-      indexUse_->setChecked(true);
-      break;
-  }
+  CheckChoice(indexChoices(), v.index);
   pending_ = v;
-  defFont_->setChecked(v.useDefaultFont);
   fontButton_->setEnabled(!v.useDefaultFont);
+}
+
+std::vector<std::pair<QCheckBox*, bool ConfigDialogValues::*>> TFormConfig::checkBoxValues() const {
+  return {{askExit_, &ConfigDialogValues::askExit},
+          {showPrintDialog_, &ConfigDialogValues::showPrintDialog},
+          {displayAllLists_, &ConfigDialogValues::displayAllLists},
+          {singleClickView_, &ConfigDialogValues::singleClickView},
+          {doubleClickZoom_, &ConfigDialogValues::doubleClickZoom},
+          {enableSeeAlsoMenu_, &ConfigDialogValues::enableSeeAlsoMenu},
+          {followAllReferences_, &ConfigDialogValues::followAllReferences},
+          {topicFormatting_, &ConfigDialogValues::topicFormatting},
+          {showCategoryChar_, &ConfigDialogValues::showCategoryChar},
+          {defFont_, &ConfigDialogValues::useDefaultFont},
+          {onlyParseLst_, &ConfigDialogValues::onlyParseLst}};
+}
+
+std::vector<std::pair<QRadioButton*, StartupListChoice>> TFormConfig::startupChoices() const {
+  return {{startupLast_, StartupListChoice::LastOpened},
+          {startupCustom_, StartupListChoice::Custom},
+          {startupNone_, StartupListChoice::None}};
+}
+
+std::vector<std::pair<QRadioButton*, IndexChoice>> TFormConfig::indexChoices() const {
+  return {{indexDirect_, IndexChoice::DontUse},
+          {indexDontUpdate_, IndexChoice::UseExisting},
+          {indexUse_, IndexChoice::UseAndUpdate}};
 }
 
 ConfigDialogValues TFormConfig::dialogValues() const {
   ConfigDialogValues v;
   v.defStartupDir = defStartupDir_->text().toStdString();
-  v.startupList = startupLast_->isChecked()     ? StartupListChoice::LastOpened
-                  : startupCustom_->isChecked() ? StartupListChoice::Custom
-                                                : StartupListChoice::None;
+  v.startupList = CheckedChoice(startupChoices());
   v.customList = defStartupList_->text().toStdString();
-  v.askExit = askExit_->isChecked();
-  v.showPrintDialog = showPrintDialog_->isChecked();
-  v.displayAllLists = displayAllLists_->isChecked();
-  v.singleClickView = singleClickView_->isChecked();
-  v.doubleClickZoom = doubleClickZoom_->isChecked();
-  v.enableSeeAlsoMenu = enableSeeAlsoMenu_->isChecked();
-  v.followAllReferences = followAllReferences_->isChecked();
-  v.topicFormatting = topicFormatting_->isChecked();
-  v.showCategoryChar = showCategoryChar_->isChecked();
-  v.useDefaultFont = defFont_->isChecked();
+  for (const auto& [box, value] : checkBoxValues()) v.*value = box->isChecked();
   v.wysiwygPrint = wysiwygPrint_->isChecked();
-  v.index = indexDirect_->isChecked()       ? IndexChoice::DontUse
-            : indexDontUpdate_->isChecked() ? IndexChoice::UseExisting
-                                            : IndexChoice::UseAndUpdate;
-  v.onlyParseLst = onlyParseLst_->isChecked();
+  v.index = CheckedChoice(indexChoices());
   v.fontName = pending_.fontName;
   v.fontSize = pending_.fontSize;
   return v;
