@@ -4,6 +4,7 @@
 // list folder of its own (a list rewritten within the same two seconds would keep its old index),
 // and the ways the tests drive it, commands run as their buttons and keys would run them.
 
+#include <QAction>
 #include <QObject>
 #include <QTemporaryDir>
 #include <QTest>
