@@ -74,7 +74,9 @@ void WriteLargestTopic(benchmark::State& state, Writer write) {
   state.counters["chars"] = static_cast<double>(topic.text.size());
 }
 
-void BM_WriteRtfLargestTopic(benchmark::State& state) { WriteLargestTopic(state, qorl::WriteRtf); }
+void BM_WriteRtfLargestTopic(benchmark::State& state) {
+  WriteLargestTopic(state, qorl::WriteRtf);
+}
 BENCHMARK(BM_WriteRtfLargestTopic)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteHtmlLargestTopic(benchmark::State& state) {

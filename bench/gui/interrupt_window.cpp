@@ -45,4 +45,6 @@ OpenWindow* InterruptWindow(benchmark::State& state) {
   return w;
 }
 
-void CloseInterruptWindow() { SharedWindow().reset(); }
+void CloseInterruptWindow() {
+  SharedWindow().reset();
+}
