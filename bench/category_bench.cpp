@@ -6,15 +6,9 @@
 
 #include "core/browse/category_view.h"
 #include "core/list/list_session.h"
+#include "core/list/message_service.h"
 
 namespace {
-
-struct SilentMessages final : qorl::MessageService {
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return false; }
-};
 
 // INTERRUP.LST opened once (its index is read when current and never written); nullptr when the
 // list is absent.
@@ -26,7 +20,7 @@ const qorl::ListSession* InterruptList() {
     qorl::OpenOptions options;
     options.policy.dontUseIndexFile = true;
     qorl::NullBusyIndicator busy;
-    SilentMessages messages;
+    qorl::SilentMessages messages;
     if (opened->open(path, options, busy, messages) != qorl::OpenOutcome::Opened)
       return std::unique_ptr<qorl::ListSession>();
     return opened;

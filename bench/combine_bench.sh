@@ -8,11 +8,13 @@
 # Usage: bench/combine_bench.sh [runs] [sections folder]   (defaults: 9, ../shared/lists/sections)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
 runs="${1:-9}"
 sections="$(cd "${2:-$root/../shared/lists/sections}" && pwd)"
 qorl="$root/build/src/cli/qorl"
-[ -x "$qorl" ] || { echo "build qorl first (cmake --build build --target qorl)"; exit 1; }
-[ -f "$sections/INTERRUP.A" ] || { echo "skipped: no INTERRUP.A in $sections"; exit 0; }
+require_built "$qorl" "cmake --build build --target qorl"
+require_list "$sections" INTERRUP.A
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -20,27 +22,9 @@ cp "$sections"/INTERRUP.? "$work/"
 chmod u+w "$work"/*
 cd "$work"
 
-run_us() {  # prints the wall time of one run of the command in microseconds
-  local start end
-  start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 || true
-  end=$(date +%s%N)
-  echo $(((end - start) / 1000))
-}
-cat_sections() { cat INTERRUP.? >INTERRUP.LST; }
-
-# shellcheck source=bench/median.sh
-source "$root/bench/median.sh"
-
-run_us "$qorl" combine . >/dev/null  # warms the caches
-run_us cat_sections >/dev/null
-ours=(); theirs=()
-for _ in $(seq "$runs"); do
-  ours+=("$(run_us "$qorl" combine .)")
-  theirs+=("$(run_us cat_sections)")
-done
-m_ours=$(printf '%s\n' "${ours[@]}" | median)
-m_theirs=$(printf '%s\n' "${theirs[@]}" | median)
+ours() { "$qorl" combine .; }
+theirs() { cat INTERRUP.? >INTERRUP.LST; }
+read -r m_ours m_theirs < <(interleave "$runs" ours theirs)
 echo "median of $runs interleaved runs, $(cat INTERRUP.? | wc -c) bytes in $(ls INTERRUP.? | wc -l) sections:"
 echo "  qorl combine:                 ${m_ours} us"
 echo "  cat INTERRUP.? > INTERRUP.LST: ${m_theirs} us"

@@ -8,12 +8,14 @@
 # Usage: bench/grep_bench.sh [runs] [lists folder] [text]   (defaults: 21, ../shared/lists, zqxjvw)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
 runs="${1:-21}"
 lists="$(cd "${2:-$root/../shared/lists}" && pwd)"
 text="${3:-zqxjvw}"
 qorl="$root/build/src/cli/qorl"
-[ -x "$qorl" ] || { echo "build qorl first (cmake --build build --target qorl)"; exit 1; }
-[ -f "$lists/INTERRUP.LST" ] || { echo "skipped: no INTERRUP.LST in $lists"; exit 0; }
+require_built "$qorl" "cmake --build build --target qorl"
+require_list "$lists" INTERRUP.LST
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -21,26 +23,10 @@ cp -p "$lists/INTERRUP.LST" "$work/"
 cd "$work"
 "$qorl" index INTERRUP.LST >/dev/null
 
-run_us() {  # prints the wall time of one run of the command in microseconds
-  local start end
-  start=$(date +%s%N)
-  "$@" >"$work/out" 2>/dev/null || true
-  end=$(date +%s%N)
-  echo $(((end - start) / 1000))
-}
-
-# shellcheck source=bench/median.sh
-source "$root/bench/median.sh"
-
-run_us "$qorl" grep INTERRUP.LST "$text" >/dev/null  # warms the caches
-run_us grep -ci "$text" INTERRUP.LST >/dev/null
-ours=(); theirs=()
-for _ in $(seq "$runs"); do
-  ours+=("$(run_us "$qorl" grep INTERRUP.LST "$text")")
-  theirs+=("$(run_us grep -ci "$text" INTERRUP.LST)")
-done
-m_ours=$(printf '%s\n' "${ours[@]}" | median)
-m_theirs=$(printf '%s\n' "${theirs[@]}" | median)
+run_output="$work/out"
+ours() { "$qorl" grep INTERRUP.LST "$text"; }
+theirs() { grep -ci "$text" INTERRUP.LST; }
+read -r m_ours m_theirs < <(interleave "$runs" ours theirs)
 echo "median of $runs interleaved runs, text '$text':"
 echo "  qorl grep INTERRUP.LST:   ${m_ours} us"
 echo "  grep -ci INTERRUP.LST:    ${m_theirs} us"

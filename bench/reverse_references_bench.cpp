@@ -9,7 +9,7 @@
 
 #include "core/app/list_menu.h"
 #include "core/browse/reverse_references.h"
-#include "silent_messages.h"
+#include "core/list/message_service.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void BuildIndex(benchmark::State& state, bool allLists) {
     lists.clear();
     for (const std::string& name : ListFileNames(kFolder)) lists.push_back(kFolder + "/" + name);
   }
-  bench::SilentMessages messages;
+  SilentMessages messages;
   NullBusyIndicator busy;
   ListShelf shelf(OpenOptions{}, busy, messages);
   for (const std::string& list : ListFileNames(kFolder))

@@ -53,8 +53,8 @@ PY
   tail -n 1 "$work/usage" | awk '{printf "%d %d %d\n", ($1 + $2) * 1000, $3 * 1000, $4}'
 }
 
-# shellcheck source=bench/median.sh
-source "$root/bench/median.sh"
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
 
 # Runs a measure RUNS times (before each, the command in $prepare) and prints the medians.
 report() {

@@ -4,46 +4,24 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/browse/topic_format.h"
 #include "core/list/list_scanner.h"
 #include "core/search/locate_topic.h"
 #include "core/search/title_search.h"
+#include "core/support/scanned_list.h"
 
 namespace qorl {
 namespace {
 
-// INTERRUP.LST scanned by the list scanner, with its bytes for the topics' text.
-struct ScannedList {
-  std::string bytes;
-  TopicTable table;
+using test::ScannedList;
 
-  std::string_view topicBytes(TopicNumber n) const {
-    const TopicRecord& r = table.record(n);
-    return std::string_view(bytes).substr(
-        std::min(static_cast<std::size_t>(r.offset), bytes.size()),
-        static_cast<std::size_t>(r.length));
-  }
-};
-
-// The list, read once; nullptr when the file is not there or cannot be read.
+// INTERRUP.LST, read once; nullptr when the file is not there or cannot be read.
 const ScannedList* InterruptList() {
   static const auto* list = []() -> const ScannedList* {
-    const std::string path = std::string(QORL_LISTS_DIR) + "/INTERRUP.LST";
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return nullptr;
     auto* scanned = new ScannedList;
-    scanned->bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    in.clear();
-    in.seekg(0);
-    NullBusyIndicator busy;
-    const ScanOptions options{true, static_cast<std::int64_t>(scanned->bytes.size()),
-                              "INTERRUP.LST"};
-    if (!in || ScanTopics(in, options, scanned->table, busy) != ScanStatus::Ok) {
+    if (!ScanList(std::string(QORL_LISTS_DIR) + "/INTERRUP.LST", *scanned)) {
       delete scanned;
       return nullptr;
     }

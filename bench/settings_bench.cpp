@@ -13,11 +13,10 @@
 #include "core/settings/hive_file.h"
 #include "core/settings/hive_text.h"
 #include "core/settings/settings_store.h"
-#include "silent_messages.h"
 
 namespace {
 
-using qorl::bench::SilentMessages;
+using qorl::SilentMessages;
 
 class BenchFolder {
  public:

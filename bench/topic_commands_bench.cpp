@@ -14,11 +14,10 @@
 #include "core/list/busy.h"
 #include "core/list/list_session.h"
 #include "core/list/message_service.h"
-#include "silent_messages.h"
 
 namespace {
 
-using qorl::bench::SilentMessages;
+using qorl::SilentMessages;
 
 struct OpenInterruptList {
   qorl::ListSession session;
@@ -27,7 +26,7 @@ struct OpenInterruptList {
 
 // INTERRUP.LST opened without reading or writing an index, and its longest topic; largest stays
 // -1 when the list is absent.
-OpenInterruptList& InterruptList() {
+OpenInterruptList& OpenedList() {
   static OpenInterruptList list;
   static bool opened = false;
   if (opened) return list;
@@ -48,23 +47,28 @@ OpenInterruptList& InterruptList() {
   return list;
 }
 
+// The opened list for a benchmark; nullptr, and the benchmark skipped, when it is absent.
+OpenInterruptList* InterruptList(benchmark::State& state) {
+  OpenInterruptList& list = OpenedList();
+  if (list.largest >= 0) return &list;
+  state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
+  return nullptr;
+}
+
 void BM_CopyHalfOfLargestTopic(benchmark::State& state) {
-  OpenInterruptList& list = InterruptList();
-  if (list.largest < 0) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
+  OpenInterruptList* list = InterruptList(state);
+  if (!list) return;
   std::string bytes;
-  list.session.readTopic(list.largest, bytes);
+  list->session.readTopic(list->largest, bytes);
   const std::string display = qorl::DisplayTextOf(bytes);
   std::u16string text;
   for (const char c : display) text += qorl::Cp437ToUnicode(static_cast<unsigned char>(c));
   const auto start = static_cast<std::int32_t>(text.size() / 4);
   const auto length = static_cast<std::int32_t>(text.size() / 2);
-  const std::string_view title = list.session.topics().title(list.largest);
+  const std::string_view title = list->session.topics().title(list->largest);
   for (auto _ : state) {
     const qorl::FormattedTopic formatted =
-        qorl::FormatTopic(display, title, list.session.listKind(), true, {});
+        qorl::FormatTopic(display, title, list->session.listKind(), true, {});
     const auto spans = qorl::SliceSpans(formatted.spans, start, length);
     const std::u16string_view part = std::u16string_view(text).substr(start, length);
     benchmark::DoNotOptimize(qorl::WriteRtf(part, spans, {}));
@@ -76,14 +80,11 @@ void BM_CopyHalfOfLargestTopic(benchmark::State& state) {
 BENCHMARK(BM_CopyHalfOfLargestTopic)->Unit(benchmark::kMicrosecond);
 
 void BM_PlainTextSaveOfLargestTopic(benchmark::State& state) {
-  OpenInterruptList& list = InterruptList();
-  if (list.largest < 0) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
+  OpenInterruptList* list = InterruptList(state);
+  if (!list) return;
   std::string bytes;
   for (auto _ : state) {
-    list.session.readTopic(list.largest, bytes);
+    list->session.readTopic(list->largest, bytes);
     benchmark::DoNotOptimize(qorl::PlainTextOf(qorl::DisplayTextOf(bytes)));
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));

@@ -9,13 +9,15 @@
 # Usage: scripts/bench_startup.sh [runs] [lists folder]   (defaults: 10, ../shared/lists)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
 runs="${1:-10}"
 lists="$(cd "${2:-$root/../shared/lists}" && pwd)"
 viewer="$root/build/src/gui/qorlview"
 floor="$root/build/bench/qorl_bare_window"
-[ -x "$viewer" ] || { echo "build qorlview first (scripts/build.sh)"; exit 1; }
-[ -x "$floor" ] || { echo "build qorl_bare_window first (scripts/build.sh)"; exit 1; }
-[ -f "$lists/INTERRUP.LST" ] || { echo "skipped: no INTERRUP.LST in $lists"; exit 0; }
+require_built "$viewer" "scripts/build.sh"
+require_built "$floor" "scripts/build.sh"
+require_list "$lists" INTERRUP.LST
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -30,38 +32,20 @@ Windows Registry Editor Version 5.00
 "DefStartupList"="$lists/INTERRUP.LST"
 REG
 
-run_ms() {  # prints the wall time of one run in milliseconds
-  local start end
-  start=$(date +%s%N)
-  (cd "$lists" && XDG_CONFIG_HOME="$1" QT_QPA_PLATFORM=offscreen "$viewer" -QUIT >/dev/null 2>&1)
-  end=$(date +%s%N)
-  echo $(((end - start) / 1000000))
+viewer_quits() {  # $1: the settings folder
+  cd "$lists" && XDG_CONFIG_HOME="$1" QT_QPA_PLATFORM=offscreen "$viewer" -QUIT
 }
+with() { (viewer_quits "$work/with"); }
+without() { (viewer_quits "$work/without"); }
+bare() { QT_QPA_PLATFORM=offscreen "$floor"; }
 
-floor_ms() {  # the same for the bare main window
-  local start end
-  start=$(date +%s%N)
-  QT_QPA_PLATFORM=offscreen "$floor" >/dev/null 2>&1
-  end=$(date +%s%N)
-  echo $(((end - start) / 1000000))
-}
-
-# shellcheck source=bench/median.sh
-source "$root/bench/median.sh"
-
-run_ms "$work/with" >/dev/null  # writes the index; warms the caches
-run_ms "$work/without" >/dev/null
+run_us with >/dev/null  # writes the index
 [ -f "$lists/INTERRUP.qorlv" ] || { echo "the first run wrote no index"; exit 1; }
-floor_ms >/dev/null
-with=(); without=(); bare=()
-for _ in $(seq "$runs"); do
-  bare+=("$(floor_ms)")
-  without+=("$(run_ms "$work/without")")
-  with+=("$(run_ms "$work/with")")
-done
-m_bare=$(printf '%s\n' "${bare[@]}" | median)
-m_without=$(printf '%s\n' "${without[@]}" | median)
-m_with=$(printf '%s\n' "${with[@]}" | median)
+read -r us_bare us_without us_with < <(interleave "$runs" bare without with)
+ms() { awk -v us="$1" 'BEGIN {printf "%d", us / 1000}'; }
+m_bare=$(ms "$us_bare")
+m_without=$(ms "$us_without")
+m_with=$(ms "$us_with")
 echo "qorlview -QUIT, median of $runs runs:"
 echo "  bare Qt main window:       ${m_bare} ms"
 echo "  no start-up list:          ${m_without} ms"

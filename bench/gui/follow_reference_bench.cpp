@@ -9,17 +9,17 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "core/list/message_service.h"
 #include "gui/app/main_window.h"
 #include "gui/browse/grid_controller.h"
 #include "gui/browse/reference_controller.h"
 #include "gui/list/list_controller.h"
-#include "../silent_messages.h"
 
 namespace {
 
 // A window over copies of INTERRUP.LST and PORTS.LST whose indexes are written already.
 struct TwoLists {
-  qorl::bench::SilentMessages messages;
+  qorl::SilentMessages messages;
   QTemporaryDir folder;
   std::unique_ptr<qorl::gui::TFormMain> window;
   std::string interrupts;

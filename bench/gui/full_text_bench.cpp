@@ -18,11 +18,8 @@ namespace {
 using namespace qorl::gui;
 
 void SearchAllLists(benchmark::State& state, bool toTheEnd) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
+  OpenWindow* w = InterruptWindow(state);
+  if (!w) return;
   w->window->setListsFolder(std::string(QORL_LISTS_DIR) + "/");
   FullTextController& search = w->window->fullTextController();
   FullTextPanelValues values;

@@ -34,13 +34,17 @@ std::unique_ptr<OpenWindow>& SharedWindow() {
 
 }  // namespace
 
-OpenWindow* InterruptWindow() {
+OpenWindow* InterruptWindow(benchmark::State& state) {
   static bool tried = false;
   if (!tried) {
     tried = true;
     SharedWindow() = OpenInterruptWindow();
   }
-  return SharedWindow().get();
+  OpenWindow* w = SharedWindow().get();
+  if (!w) state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
+  return w;
 }
 
-void CloseInterruptWindow() { SharedWindow().reset(); }
+void CloseInterruptWindow() {
+  SharedWindow().reset();
+}

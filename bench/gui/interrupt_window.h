@@ -2,17 +2,18 @@
 #pragma once
 // The viewer window of the benchmarks, offscreen, with a copy of INTERRUP.LST open.
 
+#include <benchmark/benchmark.h>
+
 #include <QTemporaryDir>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "../silent_messages.h"
 #include "core/list/message_service.h"
 #include "core/list/topic_table.h"
 #include "gui/app/main_window.h"
 
-using qorl::bench::SilentMessages;
+using qorl::SilentMessages;
 
 // The window with INTERRUP.LST open (a copy in a temporary folder, so its index is written
 // there), and the number of its longest topic. Members go in reverse order: the window closes the
@@ -25,8 +26,9 @@ struct OpenWindow {
   std::int32_t longestLength = 0;
 };
 
-// Opened by the first benchmark that needs it; nullptr without the real list.
-OpenWindow* InterruptWindow();
+// Opened by the first benchmark that needs it; nullptr, and the benchmark skipped, without the
+// real list.
+OpenWindow* InterruptWindow(benchmark::State& state);
 
 // Closes the window and removes the copy; main() calls it while the application exists.
 void CloseInterruptWindow();

@@ -20,13 +20,22 @@
 
 namespace {
 
-void BM_LoadTopicLongest(benchmark::State& state) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
+// Loads the longest topic in every iteration, each load followed by then(window); the window,
+// or nullptr when the benchmark is skipped.
+template <typename Then>
+OpenWindow* LoadLongest(benchmark::State& state, Then then) {
+  OpenWindow* w = InterruptWindow(state);
+  if (!w) return nullptr;
+  for (auto _ : state) {
+    w->window->gridController().loadTopic(w->longest);
+    then(*w->window);
   }
-  for (auto _ : state) w->window->gridController().loadTopic(w->longest);
+  return w;
+}
+
+void BM_LoadTopicLongest(benchmark::State& state) {
+  const OpenWindow* w = LoadLongest(state, [](qorl::gui::TFormMain&) {});
+  if (!w) return;
   state.counters["bytes"] = w->longestLength;
   state.counters["links"] =
       static_cast<double>(w->window->topicLoader().seeAlsoMenu()->actions().size());
@@ -35,30 +44,16 @@ BENCHMARK(BM_LoadTopicLongest)->Unit(benchmark::kMillisecond);
 
 // The same with the text laid out, as the first paint after loading does.
 void BM_LoadTopicLongestLaidOut(benchmark::State& state) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
-  for (auto _ : state) {
-    w->window->gridController().loadTopic(w->longest);
-    benchmark::DoNotOptimize(
-        w->window->currentTopic()->document()->documentLayout()->documentSize());
-  }
+  LoadLongest(state, [](qorl::gui::TFormMain& window) {
+    benchmark::DoNotOptimize(window.currentTopic()->document()->documentLayout()->documentSize());
+  });
 }
 BENCHMARK(BM_LoadTopicLongestLaidOut)->Unit(benchmark::kMillisecond);
 
 // The same up to the first paint of the view, as the user sees it.
 void BM_LoadTopicLongestPainted(benchmark::State& state) {
-  OpenWindow* w = InterruptWindow();
-  if (!w) {
-    state.SkipWithError("INTERRUP.LST not found in QORL_LISTS_DIR");
-    return;
-  }
-  for (auto _ : state) {
-    w->window->gridController().loadTopic(w->longest);
-    w->window->currentTopic()->viewport()->repaint();
-  }
+  LoadLongest(state,
+              [](qorl::gui::TFormMain& window) { window.currentTopic()->viewport()->repaint(); });
 }
 BENCHMARK(BM_LoadTopicLongestPainted)->Unit(benchmark::kMillisecond);
 

@@ -25,9 +25,10 @@ int RunCombine(const Arguments& args) {
     }
     return kExitOk;
   };
-  if (const int status = SplitArguments(args, "combine", option, positional); status != kExitOk)
+  if (const int status =
+          SplitArguments(args, "combine", option, 1, "exactly one folder", positional);
+      status != kExitOk)
     return status;
-  if (positional.size() != 1) return UsageError("combine needs exactly one folder");
   const std::string& folder = positional[0];
   TerminalMessages messages;
   std::error_code ec;

@@ -21,4 +21,13 @@ int SplitArguments(const Arguments& args, const std::string& command, const Opti
   return kExitOk;
 }
 
+int SplitArguments(const Arguments& args, const std::string& command, const OptionReader& option,
+                   std::size_t count, const std::string& needs,
+                   std::vector<std::string>& positional) {
+  if (const int status = SplitArguments(args, command, option, positional); status != kExitOk)
+    return status;
+  if (positional.size() != count) return UsageError(command + " needs " + needs);
+  return kExitOk;
+}
+
 }  // namespace qorl::cli

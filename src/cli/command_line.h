@@ -22,5 +22,10 @@ using OptionReader = std::function<int(const Arguments& args, std::size_t& i)>;
 // a message naming the command.
 int SplitArguments(const Arguments& args, const std::string& command, const OptionReader& option,
                    std::vector<std::string>& positional);
+// The same for a command that takes exactly count positional words; otherwise kExitUsage after
+// "COMMAND needs NEEDS".
+int SplitArguments(const Arguments& args, const std::string& command, const OptionReader& option,
+                   std::size_t count, const std::string& needs,
+                   std::vector<std::string>& positional);
 
 }  // namespace qorl::cli

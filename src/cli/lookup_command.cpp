@@ -40,9 +40,10 @@ int RunLookup(const Arguments& args) {
     return kExitOk;
   };
   std::vector<std::string> positional;
-  if (const int status = SplitArguments(args, "lookup", option, positional); status != kExitOk)
+  if (const int status = SplitArguments(args, "lookup", option, 2,
+                                        "a folder or list file and a query", positional);
+      status != kExitOk)
     return status;
-  if (positional.size() != 2) return UsageError("lookup needs a folder or list file and a query");
 
   TerminalMessages messages;
   const std::vector<std::string> paths = LookupPaths(positional[0]);

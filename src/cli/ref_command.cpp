@@ -38,10 +38,10 @@ int RunRef(const Arguments& args) {
     return kExitOk;
   };
   std::vector<std::string> positional;
-  if (const int status = SplitArguments(args, "ref", option, positional); status != kExitOk) {
+  if (const int status =
+          SplitArguments(args, "ref", option, 2, "a list file and a reference", positional);
+      status != kExitOk)
     return status;
-  }
-  if (positional.size() != 2) return UsageError("ref needs a list file and a reference");
 
   // The list kind follows the file name, so a relative reference without --from is refused
   // before the list is read.

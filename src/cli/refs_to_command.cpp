@@ -48,9 +48,10 @@ int RunRefsTo(const Arguments& args) {
     return kExitOk;
   };
   std::vector<std::string> positional;
-  if (const int status = SplitArguments(args, "refs-to", option, positional); status != kExitOk)
+  if (const int status =
+          SplitArguments(args, "refs-to", option, 2, "a list file and a topic", positional);
+      status != kExitOk)
     return status;
-  if (positional.size() != 2) return UsageError("refs-to needs a list file and a topic");
 
   TerminalMessages messages;
   NullBusyIndicator busy;

@@ -26,10 +26,11 @@ int ParseSearchArguments(const Arguments& args, const std::string& command, cons
     return kExitOk;
   };
   std::vector<std::string> positional;
-  if (const int status = SplitArguments(args, command, option, positional); status != kExitOk) {
+  if (const int status =
+          SplitArguments(args, command, option, 2, "a list file and a search text", positional);
+      status != kExitOk) {
     return status;
   }
-  if (positional.size() != 2) return UsageError(command + " needs a list file and a search text");
   if (positional[1].empty()) {
     return UsageError(command + " needs a search text that is not empty");
   }

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
-#include <fstream>
 
 #include "core/support/list_builder.h"
 #include "gui/bookmarks/bookmarks_controller.h"
@@ -21,7 +20,7 @@
 #include "gui/browse/topic_text_view.h"
 #include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
-#include "gui/support/window_fixture.h"
+#include "gui/support/window_test.h"
 
 using namespace qorl;
 using namespace qorl::gui;
@@ -40,27 +39,22 @@ std::string Interrup(bool insertedTopic) {
 
 }  // namespace
 
-class BookmarksReferencesTest : public QObject {
+class BookmarksReferencesTest : public test::WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::ViewerFixture> fixture_;
-  std::unique_ptr<QTemporaryDir> lists_;
-
-  TFormMain& window() { return *fixture_->window; }
-  BrowseState& state() { return window().browseState(); }
-  std::string path(const char* name) { return lists_->filePath(name).toStdString(); }
-  void write(const char* name, const std::string& bytes) {
-    std::ofstream(path(name), std::ios::binary | std::ios::trunc) << bytes;
-  }
+  // Starts the viewer again over the same settings.
   void start(std::vector<std::string> arguments = {}) {
     fixture_->window.reset();
     fixture_->start(std::move(arguments));
+    showWithLists();
+  }
+  void showWithLists() {
     window().setListsFolder(lists_->path().toStdString() + "/");
     window().show();
   }
   void show(const char* list, TopicNumber topic) {
-    window().listController().openList(path(list));
+    openList(list);
     QVERIFY(state().session.isOpen());
     window().findController().selectAndLoadTopic(topic);
     QCOMPARE(state().currentTopic, topic);
@@ -82,19 +76,16 @@ class BookmarksReferencesTest : public QObject {
 
  private slots:
   void init() {
-    lists_ = std::make_unique<QTemporaryDir>();
-    write("INTERRUP.LST", Interrup(false));
-    write("PORTS.LST", test::ListBuilder()
-                           .line("list info")
-                           .topic('K', "P0060", "PORT 0060 - KEYBOARD", "SeeAlso: INT 21/AH=4Ch")
-                           .str());
-    fixture_ = std::make_unique<test::ViewerFixture>();
-    start();
+    startViewer();
+    QVERIFY(writeList("INTERRUP.LST", Interrup(false)));
+    QVERIFY(writeList("PORTS.LST",
+                      test::ListBuilder()
+                          .line("list info")
+                          .topic('K', "P0060", "PORT 0060 - KEYBOARD", "SeeAlso: INT 21/AH=4Ch")
+                          .str()));
+    showWithLists();
   }
-  void cleanup() {
-    fixture_.reset();
-    lists_.reset();
-  }
+  void cleanup() { stopViewer(); }
 
   void bookmarksFollowTheirTopicsAndSurviveRestarts() {
     QAction* toggle = window().bookmarks().toggleAction();
@@ -109,7 +100,7 @@ class BookmarksReferencesTest : public QObject {
                                     "PORTS.LST P0060 PORT 0060 - KEYBOARD"}));
 
     // After a restart, with a topic inserted before 214C: Alt+1 finds it by identifier and title.
-    write("INTERRUP.LST", Interrup(true));
+    QVERIFY(writeList("INTERRUP.LST", Interrup(true)));
     start();
     QCOMPARE(labels().size(), 2);
     window().findChild<QAction*>("Bookmark1")->trigger();
@@ -132,11 +123,11 @@ class BookmarksReferencesTest : public QObject {
     QCOMPARE(labels(), QStringList{"Keyboard & more"});
 
     // A bookmark whose list is gone says so and, when asked to, goes.
-    QFile::remove(lists_->filePath("PORTS.LST"));
-    fixture_->messages.entries.clear();
+    QFile::remove(listPath("PORTS.LST"));
+    messages().clear();
     window().findChild<QAction*>("Bookmark1")->trigger();
-    QCOMPARE(fixture_->messages.entries.size(), std::size_t{1});
-    QCOMPARE(fixture_->messages.entries[0].kind, std::string("confirm"));
+    QCOMPARE(messages().size(), std::size_t{1});
+    QCOMPARE(messages()[0].kind, std::string("confirm"));
     QVERIFY(labels().isEmpty());
 
     toggle = window().bookmarks().toggleAction();

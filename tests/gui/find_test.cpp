@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,7 +22,7 @@
 #include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
 #include "gui/search/find_dialog.h"
-#include "gui/support/window_fixture.h"
+#include "gui/support/window_test.h"
 #include "gui/window/message_box_service.h"
 #include "gui/window/status_bar.h"
 
@@ -54,30 +53,20 @@ struct DialogInput {
 
 }  // namespace
 
-class FindTest : public QObject {
+class FindTest : public test::WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::ViewerFixture> fixture_;
-  std::unique_ptr<QTemporaryDir> lists_;
   int dialogShown_ = 0;
   DialogInput input_;
 
-  TFormMain& window() { return *fixture_->window; }
-  BrowseState& state() { return window().browseState(); }
   FindController& find() { return window().findController(); }
   TFormFind& dialog() { return *find().dialog(); }
-  std::vector<test::RecordingMessages::Entry>& messages() { return fixture_->messages.entries; }
 
   // Find from the dialog with the given values.
   void findWith(const DialogInput& input) {
     input_ = input;
     trigger(Command::SearchFind);
-  }
-  void trigger(Command c) {
-    window().updateCommands();
-    QVERIFY2(window().action(c)->isEnabled(), CommandName(c));
-    window().action(c)->trigger();
   }
   void searchAgain() { trigger(Command::SearchSearchAgain); }
   std::string lastMessage() { return messages().empty() ? std::string() : messages().back().text; }
@@ -90,19 +79,9 @@ class FindTest : public QObject {
 
  private slots:
   void init() {
-    lists_ = std::make_unique<QTemporaryDir>();
-    fixture_ = std::make_unique<test::ViewerFixture>();
-    fixture_->start();
-    window().resize(900, 700);
-    window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-    const QString path = lists_->filePath("INTERRUP.LST");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    const std::string bytes = SampleList();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    file.close();
-    window().listController().openList(path.toStdString());
+    QVERIFY(startShownViewer());
+    QVERIFY(writeList("INTERRUP.LST", SampleList()));
+    openList("INTERRUP.LST");
     dialogShown_ = 0;
     // The dialog is answered here instead of being run modally.
     find().setDialogRunner([this](TFormFind& d) {
@@ -119,7 +98,7 @@ class FindTest : public QObject {
       return d.result() == QDialog::Accepted;
     });
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { stopViewer(); }
 
   void dialogHasItsControls() {
     QCOMPARE(dialog().windowTitle(), QString("Find"));

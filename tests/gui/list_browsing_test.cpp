@@ -21,7 +21,7 @@
 #include "gui/list/list_controller.h"
 #include "gui/search/find_controller.h"
 #include "gui/support/list_files.h"
-#include "gui/support/window_fixture.h"
+#include "gui/support/window_test.h"
 #include "gui/window/main_panel.h"
 #include "gui/window/status_bar.h"
 #include "gui/window/zoom_switch.h"
@@ -31,25 +31,13 @@ using namespace qorl::gui;
 using qorl::test::MixedTopics;
 using qorl::test::WriteList;
 
-class ListBrowsingTest : public QObject {
+class ListBrowsingTest : public test::WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::ViewerFixture> fixture_;
-  QTemporaryDir lists_;
   QString sample_;  // 21 topics: [List Info] then D, a, A, ! five times
 
-  TFormMain& window() { return *fixture_->window; }
   QString panel(int i) { return window().statusPanels()->panelText(i); }
-  bool enabled(Command c) {
-    window().updateCommands();
-    return window().action(c)->isEnabled();
-  }
-  // Commands are enabled at the idle moment; tests trigger them after one.
-  void trigger(Command c) {
-    window().updateCommands();
-    window().action(c)->trigger();
-  }
   void clickRow(int row) {
     TopicsGridView* grid = window().grid();
     const QRect rect = grid->visualRect(grid->model()->index(row, 1));
@@ -58,12 +46,11 @@ class ListBrowsingTest : public QObject {
 
  private slots:
   void init() {
-    fixture_ = std::make_unique<test::ViewerFixture>();
-    fixture_->start();
+    startViewer();
     window().resize(800, 600);
-    sample_ = WriteList(lists_.path(), "SAMPLE.LST", MixedTopics(5));
+    sample_ = WriteList(lists_->path(), "SAMPLE.LST", MixedTopics(5));
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { stopViewer(); }
 
   void openingFillsCaptionPanelsAndCommands() {
     QVERIFY(!enabled(Command::FileClose));
@@ -86,12 +73,12 @@ class ListBrowsingTest : public QObject {
     QVERIFY(enabled(Command::FileSave));
     QVERIFY(!enabled(Command::ViewPrev));
     QVERIFY(enabled(Command::ViewNext));
-    QVERIFY(fixture_->messages.entries.empty());
+    QVERIFY(messages().empty());
   }
 
   void closingEmptiesEveryView() {
     window().listController().openList(sample_.toStdString());
-    trigger(Command::FileClose);
+    run(Command::FileClose);
     QCOMPARE(window().windowTitle(), QString("Qorl Viewer"));
     for (int i = 0; i < 3; ++i) QVERIFY(panel(i).isEmpty());
     QCOMPARE(window().categoryCombo()->count(), 0);
@@ -108,24 +95,25 @@ class ListBrowsingTest : public QObject {
 
   void missingFileLeavesTheOpenListAlone() {
     window().listController().openList(sample_.toStdString());
-    window().listController().openList((lists_.path() + "/NOPE.LST").toStdString());
-    QCOMPARE(fixture_->messages.entries.size(), size_t(1));
-    QCOMPARE(fixture_->messages.entries[0].kind, std::string("information"));
-    QCOMPARE(fixture_->messages.entries[0].text, std::string("Unable to find \"NOPE.LST\" !"));
+    window().listController().openList((lists_->path() + "/NOPE.LST").toStdString());
+    QCOMPARE(messages().size(), size_t(1));
+    QCOMPARE(messages()[0].kind, std::string("information"));
+    QCOMPARE(messages()[0].text, std::string("Unable to find \"NOPE.LST\" !"));
     QCOMPARE(window().windowTitle(), QString("Qorl Viewer - SAMPLE.LST"));
     QCOMPARE(window().grid()->model()->rowCount(), 21);
   }
 
   void emptyCurrentIndexEndsWithUnableToOpen() {
     // An index without lines that carries the list's stamp gives no category to select.
-    const std::string list = WriteList(lists_.path(), "EMPTYIDX.LST", MixedTopics(1)).toStdString();
-    const std::string index = (lists_.path() + "/EMPTYIDX.qorlv").toStdString();
+    const std::string list =
+        WriteList(lists_->path(), "EMPTYIDX.LST", MixedTopics(1)).toStdString();
+    const std::string index = (lists_->path() + "/EMPTYIDX.qorlv").toStdString();
     QFile(QString::fromStdString(index)).open(QIODevice::WriteOnly);
     QVERIFY(ApplyFileStamp(index, *ReadFileStamp(list)));
     window().listController().openList(list);
-    QCOMPARE(fixture_->messages.entries.size(), size_t(1));
-    QCOMPARE(fixture_->messages.entries[0].kind, std::string("information"));
-    QCOMPARE(fixture_->messages.entries[0].text, "Unable to open \"" + list + "\" !");
+    QCOMPARE(messages().size(), size_t(1));
+    QCOMPARE(messages()[0].kind, std::string("information"));
+    QCOMPARE(messages()[0].text, "Unable to open \"" + list + "\" !");
     QCOMPARE(window().categoryCombo()->count(), 0);
     QVERIFY(!window().categoryCombo()->isEnabled());
     QCOMPARE(window().grid()->model()->rowCount(), 1);
@@ -209,7 +197,7 @@ class ListBrowsingTest : public QObject {
   }
 
   void singleCategoryListHasNoAllCategoriesEntry() {
-    const QString notes = WriteList(lists_.path(), "NOTES.TXT", MixedTopics(2));
+    const QString notes = WriteList(lists_->path(), "NOTES.TXT", MixedTopics(2));
     window().listController().openList(notes.toStdString());
     QCOMPARE(window().categoryCombo()->count(), 1);
     QCOMPARE(window().categoryCombo()->entryBytes(0), std::string("- Uncategorized"));
@@ -245,7 +233,7 @@ class ListBrowsingTest : public QObject {
   }
 
   void navigationKeysFollowTheirArithmetic() {
-    const QString big = WriteList(lists_.path(), "BIG.LST", MixedTopics(30));
+    const QString big = WriteList(lists_->path(), "BIG.LST", MixedTopics(30));
     window().listController().openList(big.toStdString());
     TopicsGridView* grid = window().grid();
     grid->setFocus();
@@ -298,7 +286,7 @@ class ListBrowsingTest : public QObject {
   }
 
   void everySelectedRowIsShownWhole() {
-    const QString tall = WriteList(lists_.path(), "TALL.LST", MixedTopics(100));
+    const QString tall = WriteList(lists_->path(), "TALL.LST", MixedTopics(100));
     window().listController().openList(tall.toStdString());
     window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&window()));
@@ -327,10 +315,10 @@ class ListBrowsingTest : public QObject {
   void previousAndNextAlwaysShowTheTopic() {
     window().listController().openList(sample_.toStdString());
     window().browseState().options.singleClickView = false;
-    trigger(Command::ViewNext);
+    run(Command::ViewNext);
     QCOMPARE(window().grid()->currentRow(), 1);
     QCOMPARE(window().browseState().currentTopic, 1);
-    trigger(Command::ViewPrev);
+    run(Command::ViewPrev);
     QCOMPARE(window().browseState().currentTopic, 0);
   }
 

@@ -23,7 +23,7 @@
 #include "gui/search/find_controller.h"
 #include "gui/search/find_dialog.h"
 #include "gui/support/list_files.h"
-#include "gui/support/window_fixture.h"
+#include "gui/support/window_test.h"
 
 using namespace qorl;
 using namespace qorl::gui;
@@ -58,32 +58,16 @@ std::string PortsList() {
 
 }  // namespace
 
-class NavigationTest : public QObject {
+class NavigationTest : public test::WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::ViewerFixture> fixture_;
-  std::unique_ptr<QTemporaryDir> lists_;
-
-  TFormMain& window() { return *fixture_->window; }
-  BrowseState& state() { return window().browseState(); }
-  QString path(const char* name) { return lists_->filePath(name); }
   void open(const char* name) {
-    window().listController().openList(path(name).toStdString());
+    openList(name);
     settle();
   }
-  void load(TopicNumber n) { window().gridController().loadTopic(n); }
   // Control back in the event loop: a list's first topic settles in the history.
   void settle() { QTest::qWait(1); }
-  bool enabled(Command c) {
-    window().updateCommands();
-    return window().action(c)->isEnabled();
-  }
-  // Runs a command as its button or key would: only while it is enabled.
-  void run(Command c) {
-    window().updateCommands();
-    window().action(c)->trigger();
-  }
   void back() { run(Command::ViewBack); }
   void forward() { run(Command::ViewForward); }
   // Tables and other lists' references stand in submenus of their own.
@@ -98,20 +82,14 @@ class NavigationTest : public QObject {
   std::string shown() {
     return std::string(FileNameOf(state().listPath)) + ":" + std::to_string(state().currentTopic);
   }
-  std::vector<test::RecordingMessages::Entry>& messages() { return fixture_->messages.entries; }
 
  private slots:
   void init() {
-    lists_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(test::WriteBytes(path("INTERRUP.LST"), InterruptList()));
-    QVERIFY(test::WriteBytes(path("ports.lst"), PortsList()));  // names are matched in any case
-    fixture_ = std::make_unique<test::ViewerFixture>();
-    fixture_->start();
-    window().resize(900, 700);
-    window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    QVERIFY(startShownViewer());
+    QVERIFY(writeList("INTERRUP.LST", InterruptList()));
+    QVERIFY(writeList("ports.lst", PortsList()));  // names are matched in any case
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { stopViewer(); }
 
   void backAndForwardOverGridFindLinksAndPreviousNext() {
     QVERIFY(window().action(Command::ViewBack)->isVisible());
@@ -174,7 +152,7 @@ class NavigationTest : public QObject {
     edited.erase(from, edited.find(test::Separator('V', "1000")) - from);
     edited.insert(edited.find(test::Separator('D', "2126")),
                   test::Separator('D', "2125C3") + test::Line("INT 21 - DOS 1+ - SET PSP"));
-    QVERIFY(test::WriteBytes(path("INTERRUP.LST"), edited));
+    QVERIFY(writeList("INTERRUP.LST", edited));
     back();
     back();
     QCOMPARE(shown(), std::string("ports.lst:0"));
@@ -186,7 +164,7 @@ class NavigationTest : public QObject {
     QCOMPARE(messages()[0].text,
              std::string("Topic 10 is no longer in INTERRUP.LST; Back and Forward skip it"));
 
-    QVERIFY(QFile::rename(path("ports.lst"), path("ports.old")));
+    QVERIFY(QFile::rename(listPath("ports.lst"), listPath("ports.old")));
     messages().clear();
     forward();
     QCOMPARE(messages().size(), std::size_t(1));
@@ -257,7 +235,7 @@ class NavigationTest : public QObject {
              std::string("Unable to locate topic in current list (MEMORY.LST not found)"));
 
     // A list that has gone since: Forward says so as opening it would, and skips it.
-    QVERIFY(QFile::remove(path("ports.lst")));
+    QVERIFY(QFile::remove(listPath("ports.lst")));
     forward();
     QCOMPARE(shown(), std::string("INTERRUP.LST:1"));
     QCOMPARE(messages().size(), std::size_t{3});

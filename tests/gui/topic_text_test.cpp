@@ -27,7 +27,7 @@
 #include "gui/list/list_controller.h"
 #include "gui/settings/config_dialog.h"
 #include "gui/support/list_files.h"
-#include "gui/support/window_fixture.h"
+#include "gui/support/window_test.h"
 #include "gui/window/status_bar.h"
 
 using namespace qorl;
@@ -55,29 +55,20 @@ std::string InterruptList() {
 
 }  // namespace
 
-class TopicTextTest : public QObject {
+class TopicTextTest : public test::WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<test::ViewerFixture> fixture_;
-  // A folder per test: a list rewritten within the same two seconds would keep its old index.
-  std::unique_ptr<QTemporaryDir> lists_;
-
-  TFormMain& window() { return *fixture_->window; }
   TopicTextView* view() { return window().currentTopic(); }
-  BrowseState& state() { return window().browseState(); }
-  std::vector<test::RecordingMessages::Entry>& messages() { return fixture_->messages.entries; }
   QAbstractButton* seeAlsoButton() {
     return window().findChild<QAbstractButton*>("SpeedButtonSeeAlsoMenu");
   }
   QMenu* seeAlsoMenu() { return window().findChild<QMenu*>("PopupMenuSeeAlso"); }
 
   void open(const QString& name, const std::string& bytes) {
-    const QString path = lists_->filePath(name);
-    QVERIFY(test::WriteBytes(path, bytes));
-    window().listController().openList(path.toStdString());
+    QVERIFY(writeList(name, bytes));
+    openList(name);
   }
-  void load(TopicNumber n) { window().gridController().loadTopic(n); }
   // The character format of the character at position p of the view.
   QTextCharFormat formatAt(int p) {
     QTextCursor cursor(view()->document());
@@ -103,15 +94,8 @@ class TopicTextTest : public QObject {
   }
 
  private slots:
-  void init() {
-    lists_ = std::make_unique<QTemporaryDir>();
-    fixture_ = std::make_unique<test::ViewerFixture>();
-    fixture_->start();
-    window().resize(900, 700);
-    window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-  }
-  void cleanup() { fixture_.reset(); }
+  void init() { QVERIFY(startShownViewer()); }
+  void cleanup() { stopViewer(); }
 
   void formattingMarksTitleLabelsAndSeeAlsoItems() {
     open("INTERRUP.LST", InterruptList());

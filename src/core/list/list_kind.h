@@ -22,20 +22,6 @@ inline constexpr int Tables = 10;
 inline constexpr int Biblio = 11;
 }  // namespace ListKind
 
-inline constexpr int kListNone = ListKind::None;
-inline constexpr int kListOther = ListKind::Other;
-inline constexpr int kListInterrup = ListKind::Interrup;
-inline constexpr int kListPorts = ListKind::Ports;
-inline constexpr int kListMemory = ListKind::Memory;
-inline constexpr int kListCmos = ListKind::Cmos;
-inline constexpr int kListFarcall = ListKind::Farcall;
-inline constexpr int kListMsr = ListKind::Msr;
-inline constexpr int kListI2c = ListKind::I2c;
-inline constexpr int kListOpcodes = ListKind::Opcodes;
-inline constexpr int kListSmm = ListKind::Smm;
-inline constexpr int kListTables = ListKind::Tables;
-inline constexpr int kListBiblio = ListKind::Biblio;
-
 // The part of a path after its last '\', '/' or ':'.
 std::string_view FileNameOf(std::string_view path);
 

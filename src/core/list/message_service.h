@@ -20,4 +20,14 @@ class MessageService {
   virtual bool confirm(const std::string& text) = 0;
 };
 
+// Drops every message and answers No to every question; for work that runs without a window to
+// show a box in (worker threads, benchmarks).
+class SilentMessages final : public MessageService {
+ public:
+  void warning(const std::string&) override {}
+  void information(const std::string&) override {}
+  void error(const std::string&) override {}
+  bool confirm(const std::string&) override { return false; }
+};
+
 }  // namespace qorl

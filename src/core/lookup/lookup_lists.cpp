@@ -13,15 +13,6 @@
 namespace qorl {
 namespace {
 
-// A list that cannot be read is left out without a word: the lookup runs beside the window.
-class QuietMessages final : public MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return false; }
-};
-
 void FoldLines(LookupList& list) {
   const TopicTable& topics = list.topics();
   list.folded.reserve(topics.nameBytes().size() + 2 * static_cast<std::size_t>(topics.count()));
@@ -45,7 +36,7 @@ std::shared_ptr<const LookupList> LoadLookupList(const std::string& path) {
   OpenOptions options;
   options.policy.dontUseIndexFile = true;  // a current index is read, none is written
   NullBusyIndicator busy;
-  QuietMessages messages;
+  SilentMessages messages;  // an unreadable list is left out without a word
   if (list->session.open(path, options, busy, messages) != OpenOutcome::Opened) return nullptr;
   // Line positions are 32-bit.
   if (list->topics().nameBytes().size() + 2 * static_cast<std::size_t>(list->topics().count()) >=

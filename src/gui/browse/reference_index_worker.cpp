@@ -13,14 +13,6 @@ namespace qorl::gui {
 namespace {
 
 // A list the worker cannot open gives no references; no box is shown from another thread.
-class SilentMessages final : public MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return false; }
-};
-
 SilentMessages& Silent() {
   static SilentMessages messages;
   return messages;

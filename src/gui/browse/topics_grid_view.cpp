@@ -11,6 +11,20 @@
 #include "gui/browse/topics_grid_delegate.h"
 
 namespace qorl::gui {
+namespace {
+
+// The keys that move the selection as the grid itself does.
+struct MovementKey {
+  int key;
+  GridKey move;
+};
+constexpr MovementKey kMovementKeys[] = {
+    {Qt::Key_Up, GridKey::Up},         {Qt::Key_Down, GridKey::Down},
+    {Qt::Key_PageUp, GridKey::PageUp}, {Qt::Key_PageDown, GridKey::PageDown},
+    {Qt::Key_Home, GridKey::Home},     {Qt::Key_End, GridKey::End},
+};
+
+}  // namespace
 
 TopicsGridView::TopicsGridView(QWidget* parent)
     : QTableView(parent), delegate_(new TopicsGridDelegate(this)) {
@@ -87,34 +101,19 @@ void TopicsGridView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
     return;
   }
-  switch (event->key()) {
-    case Qt::Key_Up:
-      navigate(GridKey::Up);
-      break;
-    case Qt::Key_Down:
-      navigate(GridKey::Down);
-      break;
-    case Qt::Key_PageUp:
-      navigate(GridKey::PageUp);
-      break;
-    case Qt::Key_PageDown:
-      navigate(GridKey::PageDown);
-      break;
-    case Qt::Key_Home:
-      navigate(GridKey::Home);
-      break;
-    case Qt::Key_End:
-      navigate(GridKey::End);
-      break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      emit topicActivated();
-      break;
-    default:
-      QTableView::keyPressEvent(event);
+  for (const auto& [key, move] : kMovementKeys) {
+    if (event->key() == key) {
+      navigate(move);
+      event->accept();
       return;
+    }
   }
-  event->accept();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit topicActivated();
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void TopicsGridView::mousePressEvent(QMouseEvent* event) {

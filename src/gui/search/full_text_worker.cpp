@@ -7,18 +7,6 @@
 #include "core/list/message_service.h"
 
 namespace qorl::gui {
-namespace {
-
-// A list the worker cannot open is counted, not reported by a box from another thread.
-class SilentMessages final : public MessageService {
- public:
-  void warning(const std::string&) override {}
-  void information(const std::string&) override {}
-  void error(const std::string&) override {}
-  bool confirm(const std::string&) override { return false; }
-};
-
-}  // namespace
 
 FullTextWorker::FullTextWorker(QObject* parent) : QObject(parent) {}
 
@@ -57,7 +45,7 @@ void FullTextWorker::run(FullTextRequest request, int generation) {
       // A list whose bytes lack the text is not opened at all.
       if (!ListFileMayHoldText(target.path, request.query)) continue;
       NullBusyIndicator busy;
-      SilentMessages messages;
+      SilentMessages messages;  // an unreadable list is counted, not shown in a box
       OpenOptions options = request.openOptions;
       options.policy.dontUseIndexFile = true;  // read a current index, never write one
       if (own.open(target.path, options, busy, messages) != OpenOutcome::Opened) {

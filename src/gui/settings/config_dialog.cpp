@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "core/list/message_service.h"
 #include "gui/window/help_window.h"
@@ -66,6 +67,30 @@ QGroupBox* Group(const char* caption, int context) {
   return group;
 }
 
+// Checks the radio button of the choice.
+template <typename Choice>
+void CheckChoice(const std::vector<std::pair<QRadioButton*, Choice>>& radios, Choice choice) {
+  for (const auto& [radio, value] : radios)
+    if (value == choice) radio->setChecked(true);
+}
+
+// The choice of the checked radio button; the last one's when none is checked.
+template <typename Choice>
+Choice CheckedChoice(const std::vector<std::pair<QRadioButton*, Choice>>& radios) {
+  for (const auto& [radio, value] : radios)
+    if (radio->isChecked()) return value;
+  return radios.back().second;
+}
+
+// A tab page: its groups one under the other, the space left below them.
+QWidget* Page(std::initializer_list<QGroupBox*> groups) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  for (QGroupBox* group : groups) layout->addWidget(group);
+  layout->addStretch(1);
+  return page;
+}
+
 }  // namespace
 
 TFormConfig::TFormConfig(MessageService& messages, QWidget* parent)
@@ -113,9 +138,6 @@ TFormConfig::TFormConfig(MessageService& messages, QWidget* parent)
 TFormConfig::~TFormConfig() = default;
 
 QWidget* TFormConfig::buildStartupPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
-
   QGroupBox* location = Group("Location of lists", 1111);
   auto* locationLayout = new QHBoxLayout(location);
   defStartupDir_ = new QLineEdit;
@@ -145,15 +167,10 @@ QWidget* TFormConfig::buildStartupPage() {
   for (QRadioButton* radio : {startupNone_, startupLast_, startupCustom_})
     connect(radio, &QRadioButton::toggled, this, [this] { updateStartupListEnabling(); });
 
-  layout->addWidget(location);
-  layout->addWidget(startup);
-  layout->addStretch(1);
-  return page;
+  return Page({location, startup});
 }
 
 QWidget* TFormConfig::buildSettingsPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
   QGroupBox* general = Group("General settings", 0);
   auto* boxes = new QVBoxLayout(general);
   askExit_ = AddCheckBox(boxes, "Config_AskExit", "Confirm program exit", 1121);
@@ -169,14 +186,10 @@ QWidget* TFormConfig::buildSettingsPage() {
       AddCheckBox(boxes, "Config_EnableSeeAlsoMenu", "Enable \"See Also\" menu ", 1126);
   followAllReferences_ = AddCheckBox(boxes, "Config_FollowAllReferences",
                                      "Follow table references and references to other lists", 1127);
-  layout->addWidget(general);
-  layout->addStretch(1);
-  return page;
+  return Page({general});
 }
 
 QWidget* TFormConfig::buildLayoutPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
   QGroupBox* visual = Group("Layout and visual settings", 0);
   auto* visualLayout = new QVBoxLayout(visual);
   topicFormatting_ =
@@ -204,15 +217,10 @@ QWidget* TFormConfig::buildLayoutPage() {
                              "Use special font and no topic formatting", 1134);
   noWysiwygPrint_->setChecked(true);
 
-  layout->addWidget(visual);
-  layout->addWidget(printing);
-  layout->addStretch(1);
-  return page;
+  return Page({visual, printing});
 }
 
 QWidget* TFormConfig::buildAdvancedPage() {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
   QGroupBox* index = Group("Indexfile settings", 1141);
   auto* indexLayout = new QVBoxLayout(index);
   indexUse_ =
@@ -227,10 +235,7 @@ QWidget* TFormConfig::buildAdvancedPage() {
   auto* parsingLayout = new QVBoxLayout(parsing);
   onlyParseLst_ = AddCheckBox(parsingLayout, "Config_OnlyParseLST",
                               "Only try to parse files with extension .LST", 1142);
-  layout->addWidget(index);
-  layout->addWidget(parsing);
-  layout->addStretch(1);
-  return page;
+  return Page({index, parsing});
 }
 
 void TFormConfig::setRecordAccess(std::function<ConfigRecord()> read,
@@ -293,67 +298,49 @@ void TFormConfig::loadDialogControls() {
   const ConfigDialogValues v = DialogValuesFrom(read_ ? read_() : ConfigRecord{});
   defStartupDir_->setText(QString::fromStdString(v.defStartupDir));
   defStartupList_->setText(QString::fromStdString(v.customList));
-  switch (v.startupList) {
-    case StartupListChoice::LastOpened:
-      startupLast_->setChecked(true);
-      break;
-    case StartupListChoice::Custom:
-      startupCustom_->setChecked(true);
-      break;
-    case StartupListChoice::None:
-      startupNone_->setChecked(true);
-      break;
-  }
+  CheckChoice(startupChoices(), v.startupList);
   updateStartupListEnabling();
-  askExit_->setChecked(v.askExit);
-  showPrintDialog_->setChecked(v.showPrintDialog);
-  displayAllLists_->setChecked(v.displayAllLists);
-  singleClickView_->setChecked(v.singleClickView);
-  doubleClickZoom_->setChecked(v.doubleClickZoom);
-  enableSeeAlsoMenu_->setChecked(v.enableSeeAlsoMenu);
-  followAllReferences_->setChecked(v.followAllReferences);
-  topicFormatting_->setChecked(v.topicFormatting);
-  showCategoryChar_->setChecked(v.showCategoryChar);
-  onlyParseLst_->setChecked(v.onlyParseLst);
+  for (const auto& [box, value] : checkBoxValues()) box->setChecked(v.*value);
   (v.wysiwygPrint ? wysiwygPrint_ : noWysiwygPrint_)->setChecked(true);
-  switch (v.index) {
-    case IndexChoice::DontUse:
-      indexDirect_->setChecked(true);
-      break;
-    case IndexChoice::UseExisting:
-      indexDontUpdate_->setChecked(true);
-      break;
-    case IndexChoice::UseAndUpdate:
-      indexUse_->setChecked(true);
-      break;
-  }
+  CheckChoice(indexChoices(), v.index);
   pending_ = v;
-  defFont_->setChecked(v.useDefaultFont);
   fontButton_->setEnabled(!v.useDefaultFont);
+}
+
+std::vector<std::pair<QCheckBox*, bool ConfigDialogValues::*>> TFormConfig::checkBoxValues() const {
+  return {{askExit_, &ConfigDialogValues::askExit},
+          {showPrintDialog_, &ConfigDialogValues::showPrintDialog},
+          {displayAllLists_, &ConfigDialogValues::displayAllLists},
+          {singleClickView_, &ConfigDialogValues::singleClickView},
+          {doubleClickZoom_, &ConfigDialogValues::doubleClickZoom},
+          {enableSeeAlsoMenu_, &ConfigDialogValues::enableSeeAlsoMenu},
+          {followAllReferences_, &ConfigDialogValues::followAllReferences},
+          {topicFormatting_, &ConfigDialogValues::topicFormatting},
+          {showCategoryChar_, &ConfigDialogValues::showCategoryChar},
+          {defFont_, &ConfigDialogValues::useDefaultFont},
+          {onlyParseLst_, &ConfigDialogValues::onlyParseLst}};
+}
+
+std::vector<std::pair<QRadioButton*, StartupListChoice>> TFormConfig::startupChoices() const {
+  return {{startupLast_, StartupListChoice::LastOpened},
+          {startupCustom_, StartupListChoice::Custom},
+          {startupNone_, StartupListChoice::None}};
+}
+
+std::vector<std::pair<QRadioButton*, IndexChoice>> TFormConfig::indexChoices() const {
+  return {{indexDirect_, IndexChoice::DontUse},
+          {indexDontUpdate_, IndexChoice::UseExisting},
+          {indexUse_, IndexChoice::UseAndUpdate}};
 }
 
 ConfigDialogValues TFormConfig::dialogValues() const {
   ConfigDialogValues v;
   v.defStartupDir = defStartupDir_->text().toStdString();
-  v.startupList = startupLast_->isChecked()     ? StartupListChoice::LastOpened
-                  : startupCustom_->isChecked() ? StartupListChoice::Custom
-                                                : StartupListChoice::None;
+  v.startupList = CheckedChoice(startupChoices());
   v.customList = defStartupList_->text().toStdString();
-  v.askExit = askExit_->isChecked();
-  v.showPrintDialog = showPrintDialog_->isChecked();
-  v.displayAllLists = displayAllLists_->isChecked();
-  v.singleClickView = singleClickView_->isChecked();
-  v.doubleClickZoom = doubleClickZoom_->isChecked();
-  v.enableSeeAlsoMenu = enableSeeAlsoMenu_->isChecked();
-  v.followAllReferences = followAllReferences_->isChecked();
-  v.topicFormatting = topicFormatting_->isChecked();
-  v.showCategoryChar = showCategoryChar_->isChecked();
-  v.useDefaultFont = defFont_->isChecked();
+  for (const auto& [box, value] : checkBoxValues()) v.*value = box->isChecked();
   v.wysiwygPrint = wysiwygPrint_->isChecked();
-  v.index = indexDirect_->isChecked()       ? IndexChoice::DontUse
-            : indexDontUpdate_->isChecked() ? IndexChoice::UseExisting
-                                            : IndexChoice::UseAndUpdate;
-  v.onlyParseLst = onlyParseLst_->isChecked();
+  v.index = CheckedChoice(indexChoices());
   v.fontName = pending_.fontName;
   v.fontSize = pending_.fontSize;
   return v;

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/settings/config_apply.h"
 #include "gui/settings/config_choosers.h"
@@ -93,6 +95,10 @@ class TFormConfig : public QDialog {
   void updateWindowFlags();
   void updateStartupListEnabling();
   void okClicked();
+  // The controls and the values they show, for loading and reading back alike.
+  std::vector<std::pair<QCheckBox*, bool ConfigDialogValues::*>> checkBoxValues() const;
+  std::vector<std::pair<QRadioButton*, StartupListChoice>> startupChoices() const;
+  std::vector<std::pair<QRadioButton*, IndexChoice>> indexChoices() const;
 
   MessageService& messages_;
   std::function<ConfigRecord()> read_;

@@ -11,14 +11,11 @@
 
 namespace qorl::gui {
 
-DosToolLauncher::DosToolLauncher(MessageService& messages, BusyIndicator& busy, QWidget* window)
-    : messages_(messages), busy_(busy), window_(window) {}
-
 bool DosToolLauncher::checkFolder(const std::string& folder) {
   const QFileInfo info(QString::fromStdString(folder));
   if (!folder.empty() && info.isDir() && info.isExecutable()) return true;
-  messages_.error("Unable to change to the lists location \"" + folder +
-                  "\" !\nThe folder does not exist or cannot be entered.");
+  services_.messages.error("Unable to change to the lists location \"" + folder +
+                           "\" !\nThe folder does not exist or cannot be entered.");
   return false;
 }
 
@@ -26,7 +23,7 @@ std::optional<ProcessInvocation> DosToolLauncher::invocation(const std::string& 
                                                              const std::string& folder,
                                                              const std::string& toolName) {
   auto run = DosInvocation(commandLine, folder, runner_->interpreter());
-  if (!run) messages_.information(DosInterpreterMissingMessage(toolName));
+  if (!run) services_.messages.information(DosInterpreterMissingMessage(toolName));
   return run;
 }
 
@@ -39,19 +36,19 @@ bool DosToolLauncher::runAndWait(const std::string& commandLine, const std::stri
     // The window goes on painting while the tool runs, but takes no input meanwhile.
     BusyOptions options;
     options.disableWindow = false;
-    BusyScope busy(busy_, "Running " + toolName + "...", options);
-    InputBlocker blocker(window_);
+    BusyScope busy(services_.busy, "Running " + toolName + "...", options);
+    InputBlocker blocker(services_.window);
     result = runner_->runAndWait(*run, folder, [] {
       QCoreApplication::processEvents(QEventLoop::AllEvents);
       return true;
     });
   }
-  if (result != 0) messages_.information(DosStartFailedMessage(toolName, result));
+  if (result != 0) services_.messages.information(DosStartFailedMessage(toolName, result));
   return result == 0;
 }
 
 bool DosToolLauncher::joinSections(const std::string& folder, const SectionJoinOptions& options) {
-  return RunSectionJoin(folder, options, messages_, busy_, window_);
+  return RunSectionJoin(folder, options, services_);
 }
 
 bool DosToolLauncher::startDetached(const std::string& commandLine, const std::string& folder,
@@ -59,7 +56,7 @@ bool DosToolLauncher::startDetached(const std::string& commandLine, const std::s
   const auto run = invocation(commandLine, folder, toolName);
   if (!run) return false;
   const int result = runner_->startDetached(*run, folder);
-  if (result != 0) messages_.information(DosStartFailedMessage(toolName, result));
+  if (result != 0) services_.messages.information(DosStartFailedMessage(toolName, result));
   return result == 0;
 }
 

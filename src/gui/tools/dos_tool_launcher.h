@@ -4,24 +4,18 @@
 // interpreter (a missing one is reported instead of silently doing nothing), and either waits for
 // the tool with the window painted but taking no input, or lets it run on its own.
 
-#include <QPointer>
-#include <QWidget>
 #include <optional>
 #include <string>
 
 #include "core/tools/section_join.h"
 #include "gui/tools/tool_process_runner.h"
-
-namespace qorl {
-class BusyIndicator;
-class MessageService;
-}  // namespace qorl
+#include "gui/window/window_services.h"
 
 namespace qorl::gui {
 
 class DosToolLauncher {
  public:
-  DosToolLauncher(MessageService& messages, BusyIndicator& busy, QWidget* window);
+  explicit DosToolLauncher(WindowServices services) : services_(std::move(services)) {}
 
   // Replaces the process runner (tests); nullptr goes back to the real processes.
   void setRunner(ToolProcessRunner* runner) { runner_ = runner ? runner : &system_; }
@@ -47,9 +41,7 @@ class DosToolLauncher {
                                               const std::string& folder,
                                               const std::string& toolName);
 
-  MessageService& messages_;
-  BusyIndicator& busy_;
-  QPointer<QWidget> window_;
+  WindowServices services_;
   SystemToolProcessRunner system_;
   ToolProcessRunner* runner_ = &system_;
 };

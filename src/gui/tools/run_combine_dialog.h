@@ -5,20 +5,15 @@
 // for it and rebuilds the Open List menu; where no DOS interpreter exists the viewer joins the
 // sections itself instead of running the tool. The choices stay for the rest of the run.
 
-#include <QDialog>
 #include <string>
 
-#include "gui/tools/tools_environment.h"
+#include "gui/tools/run_tool_dialog.h"
 
-class QCheckBox;
-class QPushButton;
 class QRadioButton;
 
 namespace qorl::gui {
 
-class DosToolLauncher;
-
-class TFormRunCombinecom : public QDialog {
+class TFormRunCombinecom : public RunToolDialog {
   Q_OBJECT
  public:
   TFormRunCombinecom(ToolsEnvironment environment, DosToolLauncher& launcher,
@@ -26,26 +21,16 @@ class TFormRunCombinecom : public QDialog {
 
   // The DOS command line the controls give.
   std::string commandLine() const;
-  // The Run button: closes the dialog and runs the tool.
-  void runClicked();
+  void runClicked() override;
 
   QRadioButton* interrupButton() const { return radioIL_; }
   QRadioButton* portsButton() const { return radioPL_; }
   QCheckBox* deleteBox() const { return deleteBox_; }
-  QPushButton* runButton() const { return runButton_; }
-  QPushButton* cancelButton() const { return cancelButton_; }
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
-  ToolsEnvironment environment_;
-  DosToolLauncher& launcher_;
   QRadioButton* radioIL_ = nullptr;
   QRadioButton* radioPL_ = nullptr;
   QCheckBox* deleteBox_ = nullptr;
-  QPushButton* runButton_ = nullptr;
-  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace qorl::gui

@@ -4,45 +4,24 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "core/browse/codepage437.h"
 #include "core/tools/tool_commands.h"
-#include "gui/tools/centre_on_screen.h"
 #include "gui/tools/dos_tool_launcher.h"
 
 namespace qorl::gui {
 
 TFormRunIntprintcom::TFormRunIntprintcom(ToolsEnvironment environment, DosToolLauncher& launcher,
                                          QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      environment_(std::move(environment)),
-      launcher_(launcher) {
-  setObjectName("FormRunIntprintcom");
-  setWindowTitle("Run Intprint.com");
-  setFixedSize(290, 88);
-
+    : RunToolDialog(std::move(environment), launcher, "FormRunIntprintcom", "Run Intprint.com",
+                    QSize(290, 88), 207, parent) {
   auto* group = new QGroupBox("Commandline Parameters", this);
   group->setGeometry(8, 4, 190, 52);
   paramEdit_ = new QLineEdit(group);
   paramEdit_->setObjectName("EditParam");
   paramEdit_->setGeometry(10, 22, 170, 21);
 
-  runButton_ = new QPushButton("Run", this);
-  runButton_->setObjectName("ButtonRun");
-  runButton_->setGeometry(207, 10, 75, 25);
-  runButton_->setDefault(true);
-  cancelButton_ = new QPushButton("Cancel", this);
-  cancelButton_->setObjectName("ButtonCancel");
-  cancelButton_->setGeometry(207, 42, 75, 25);
-
-  keepPromptBox_ = new QCheckBox("Keep DOS Prompt active after run", this);
-  keepPromptBox_->setObjectName("CheckBoxKeepPrompt");
-  keepPromptBox_->setGeometry(8, 63, 274, 18);
-
-  connect(runButton_, &QPushButton::clicked, this, &TFormRunIntprintcom::runClicked);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  keepPromptBox_ = addOptionBox("Keep DOS Prompt active after run", "CheckBoxKeepPrompt", 63);
 }
 
 std::string TFormRunIntprintcom::parameters() const {
@@ -56,16 +35,11 @@ std::string TFormRunIntprintcom::parameters() const {
 void TFormRunIntprintcom::runClicked() {
   if (environment_.closeList) environment_.closeList();
   accept();
-  const std::string folder = environment_.folder ? environment_.folder() : std::string();
-  if (!launcher_.checkFolder(folder)) return;
+  const std::optional<std::string> folder = toolFolder();
+  if (!folder) return;
   // The tool runs on its own; nothing is refreshed afterwards.
-  launcher_.startDetached(std::string(kIntprintProgram) + " " + parameters(), folder,
+  launcher_.startDetached(std::string(kIntprintProgram) + " " + parameters(), *folder,
                           "INTPRINT.COM");
-}
-
-void TFormRunIntprintcom::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(this);
 }
 
 }  // namespace qorl::gui

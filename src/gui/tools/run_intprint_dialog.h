@@ -4,20 +4,15 @@
 // open afterwards. Run closes the open list and starts the tool without waiting for it. The
 // choices stay for the rest of the run.
 
-#include <QDialog>
 #include <string>
 
-#include "gui/tools/tools_environment.h"
+#include "gui/tools/run_tool_dialog.h"
 
-class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace qorl::gui {
 
-class DosToolLauncher;
-
-class TFormRunIntprintcom : public QDialog {
+class TFormRunIntprintcom : public RunToolDialog {
   Q_OBJECT
  public:
   TFormRunIntprintcom(ToolsEnvironment environment, DosToolLauncher& launcher,
@@ -25,24 +20,15 @@ class TFormRunIntprintcom : public QDialog {
 
   // The parameters of COMMAND.COM the controls give ("/k intprint.com abc").
   std::string parameters() const;
-  // The Run button: closes the open list and the dialog, and starts the tool.
-  void runClicked();
+  // Closes the open list too before the tool starts.
+  void runClicked() override;
 
   QLineEdit* paramEdit() const { return paramEdit_; }
   QCheckBox* keepPromptBox() const { return keepPromptBox_; }
-  QPushButton* runButton() const { return runButton_; }
-  QPushButton* cancelButton() const { return cancelButton_; }
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
-  ToolsEnvironment environment_;
-  DosToolLauncher& launcher_;
   QLineEdit* paramEdit_ = nullptr;
   QCheckBox* keepPromptBox_ = nullptr;
-  QPushButton* runButton_ = nullptr;
-  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace qorl::gui

@@ -13,7 +13,7 @@
 namespace qorl::gui {
 
 bool RunSectionJoin(const std::string& folder, const SectionJoinOptions& options,
-                    MessageService& messages, BusyIndicator& busy, QWidget* window) {
+                    const WindowServices& services) {
   SectionJoinResult result;
   std::atomic<int> percent{0};
   std::atomic<bool> done{false};
@@ -22,8 +22,8 @@ bool RunSectionJoin(const std::string& folder, const SectionJoinOptions& options
     BusyOptions busyOptions;
     busyOptions.disableWindow = false;
     busyOptions.showProgress = true;
-    BusyScope scope(busy, "Combining the sections...", busyOptions);
-    InputBlocker blocker(window);
+    BusyScope scope(services.busy, "Combining the sections...", busyOptions);
+    InputBlocker blocker(services.window);
     std::thread worker([&] {
       result = JoinSections(
           folder, options, [&](int value) { percent = value; }, &cancel);
@@ -39,7 +39,7 @@ bool RunSectionJoin(const std::string& folder, const SectionJoinOptions& options
     worker.join();
   }
   if (const std::string message = SectionJoinMessage(result); !message.empty()) {
-    messages.information(message);
+    services.messages.information(message);
   }
   return result.outcome == SectionJoinOutcome::kJoined;
 }

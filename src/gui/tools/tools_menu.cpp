@@ -28,7 +28,7 @@ ToolsMenu::ToolsMenu(QMenu* menu, ToolsEnvironment environment, MessageService& 
       menu_(menu),
       environment_(std::move(environment)),
       messages_(messages),
-      launcher_(messages, busy, window),
+      launcher_({messages, busy, window}),
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
   menu_->setTitle(QString::fromUtf8(kToolsMenuCaption));
   menu_->menuAction()->setObjectName("OptionsTools");

@@ -11,6 +11,16 @@ QStringList Filters(const char* const (&filters)[2]) {
   return {QString::fromUtf8(filters[0]), QString::fromUtf8(filters[1])};
 }
 
+// Runs the dialog; the chosen file, whose folder and filter are kept for the next time, or empty.
+QString ChooseFile(QFileDialog& dialog, QString& folder, QString& filter) {
+  dialog.setSizeGripEnabled(true);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString chosen = dialog.selectedFiles().first();
+  folder = QFileInfo(chosen).absolutePath();
+  filter = dialog.selectedNameFilter();
+  return chosen;
+}
+
 }  // namespace
 
 QString QtFileDialogs::openList(QWidget* parent, const QString& folder) {
@@ -20,12 +30,7 @@ QString QtFileDialogs::openList(QWidget* parent, const QString& folder) {
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(Filters(kOpenListFilters));
   if (!openFilter_.isEmpty()) dialog.selectNameFilter(openFilter_);
-  dialog.setSizeGripEnabled(true);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().first();
-  openFolder_ = QFileInfo(chosen).absolutePath();
-  openFilter_ = dialog.selectedNameFilter();
-  return chosen;
+  return ChooseFile(dialog, openFolder_, openFilter_);
 }
 
 QString QtFileDialogs::saveTopic(QWidget* parent, const QString& defaultName) {
@@ -38,12 +43,7 @@ QString QtFileDialogs::saveTopic(QWidget* parent, const QString& defaultName) {
   dialog.setDefaultSuffix(QString());
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.selectFile(defaultName);
-  dialog.setSizeGripEnabled(true);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().first();
-  saveFolder_ = QFileInfo(chosen).absolutePath();
-  saveFilter_ = dialog.selectedNameFilter();
-  return chosen;
+  return ChooseFile(dialog, saveFolder_, saveFilter_);
 }
 
 }  // namespace qorl::gui

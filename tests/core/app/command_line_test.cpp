@@ -14,6 +14,7 @@ namespace {
 
 using settings_test::SettingsMessages;
 using settings_test::SettingsTempFolder;
+using settings_test::StoredKeyExists;
 
 constexpr ScreenSize kScreen{800, 600};
 
@@ -46,13 +47,7 @@ class CommandLineTest : public ::testing::Test {
     SaveSettings(hive, 2, window, WithStoredValues(LayoutState{}, r.layout), r.config, messages);
   }
 
-  bool SettingsKeyExists() {
-    hive.begin(messages);
-    const bool exists = hive.openKey(SettingsKeyPath(2)) != nullptr;
-    std::string failure;
-    hive.finish(failure);
-    return exists;
-  }
+  bool SettingsKeyExists() { return StoredKeyExists(hive, SettingsKeyPath(2)); }
 
   SettingsTempFolder temp;
   HiveFile hive{temp.file("Qorl Viewer.reg")};

@@ -108,29 +108,27 @@ FormatSpan Span(int start, int length) {
   return span;
 }
 
+// A span that sets the colour of its text.
+FormatSpan Coloured(int start, int length, TextColor color) {
+  FormatSpan span = Span(start, length);
+  span.color = color;
+  span.setsColor = true;
+  return span;
+}
+
 // What FormatTopic makes of a small INTERRUP.LST topic.
 const std::u16string kTopic = u"INT 21 - DOS\nReturn: CF clear\nSeeAlso: INT 20,#0123\n";
 std::vector<FormatSpan> TopicSpans() {
-  FormatSpan title = Span(0, 12);
+  FormatSpan title = Coloured(0, 12, TextColor::Highlight);
   title.bold = true;
-  title.color = TextColor::Highlight;
-  title.setsColor = true;
-  FormatSpan label = Span(13, 6);
+  FormatSpan label = Coloured(13, 6, TextColor::Highlight);
   label.underline = true;
-  label.color = TextColor::Highlight;
-  label.setsColor = true;
-  FormatSpan seeAlsoLabel = Span(30, 7);
+  FormatSpan seeAlsoLabel = Coloured(30, 7, TextColor::Highlight);
   seeAlsoLabel.underline = true;
-  seeAlsoLabel.color = TextColor::Highlight;
-  seeAlsoLabel.setsColor = true;
-  FormatSpan offered = Span(39, 6);
-  offered.color = TextColor::Green;
-  offered.setsColor = true;
+  FormatSpan offered = Coloured(39, 6, TextColor::Green);
   offered.link = true;
   offered.seeAlsoItem = true;
-  FormatSpan other = Span(46, 5);
-  other.color = TextColor::Teal;
-  other.setsColor = true;
+  FormatSpan other = Coloured(46, 5, TextColor::Teal);
   other.seeAlsoItem = true;
   return {title, label, seeAlsoLabel, offered, other};
 }
@@ -187,10 +185,8 @@ TEST(RtfWriter, EscapesSpecialAndNonAsciiCharacters) {
 }
 
 TEST(RtfWriter, LaterRangesOverrideAndColourIsKeptWhenNotSet) {
-  FormatSpan bold = Span(0, 4);
+  FormatSpan bold = Coloured(0, 4, TextColor::Highlight);
   bold.bold = true;
-  bold.color = TextColor::Highlight;
-  bold.setsColor = true;
   // Formatting off: underline without touching the colour.
   FormatSpan underline = Span(2, 4);
   underline.underline = true;

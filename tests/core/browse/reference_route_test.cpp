@@ -21,6 +21,16 @@ std::vector<std::string> Texts(std::string_view line, int kind) {
   return out;
 }
 
+// The identifiers of the table definitions BuildTableMap finds in bytes, in order.
+std::vector<std::string> DefinitionIds(const std::string& bytes, const TopicTable& table,
+                                       TableMap& map) {
+  std::istringstream in(bytes);
+  EXPECT_TRUE(BuildTableMap(in, table, map));
+  std::vector<std::string> ids;
+  for (const TableDefinition& d : map.definitions()) ids.push_back(d.id);
+  return ids;
+}
+
 TEST(TableMap, DefinitionsAcrossReadChunksRepeatsAndTextOutsideTopics) {
   // Topic 0 from 0 to 100, topic 1 from 100 to the end; the list is longer than the 1 MiB the
   // pass reads at a time, with one definition cut by that border.
@@ -34,12 +44,9 @@ TEST(TableMap, DefinitionsAcrossReadChunksRepeatsAndTextOutsideTopics) {
   TopicTable table;
   table.append("", 0, 30, 70, "");
   table.append("2126", 'D', 100, static_cast<std::int32_t>(bytes.size() - 100), "T");
-  std::istringstream in(bytes);
   TableMap map;
-  ASSERT_TRUE(BuildTableMap(in, table, map));
-  std::vector<std::string> ids;
-  for (const TableDefinition& d : map.definitions()) ids.push_back(d.id);
-  EXPECT_EQ(ids, (std::vector<std::string>{"01378", "P0219", "01378", "R0007"}));
+  ASSERT_EQ(DefinitionIds(bytes, table, map),
+            (std::vector<std::string>{"01378", "P0219", "01378", "R0007"}));
   EXPECT_EQ(map.definitions()[3].offset, static_cast<std::int64_t>(border - 6));
   EXPECT_EQ(map.topicOf("01378"), 1);
   EXPECT_EQ(map.topicOf("R0007"), 1);
@@ -59,12 +66,9 @@ TEST(TableMap, FourAndFiveDigitIdsWithAndWithoutTheirLetter) {
   const std::string bytes = "(Table 0001) (Table P0002) (Table 012345) (Table M00003) (Table 0004)";
   TopicTable table;
   table.append("0100", 'D', 0, static_cast<std::int32_t>(bytes.size()), "T");
-  std::istringstream in(bytes);
   TableMap map;
-  ASSERT_TRUE(BuildTableMap(in, table, map));
-  std::vector<std::string> ids;
-  for (const TableDefinition& d : map.definitions()) ids.push_back(d.id);
-  EXPECT_EQ(ids, (std::vector<std::string>{"0001", "P0002", "M00003", "0004"}));
+  EXPECT_EQ(DefinitionIds(bytes, table, map),
+            (std::vector<std::string>{"0001", "P0002", "M00003", "0004"}));
 
   const ReferenceRoute r = RouteReference("#0001", 1, "0100");
   EXPECT_EQ(r.kind, RouteKind::Table);

@@ -30,7 +30,7 @@ TEST(ListKind, FromTheFileNameOnly) {
   EXPECT_EQ(ListKindOf("/x/y/Interrup.Lst"), ListKind::Interrup);
   EXPECT_EQ(ListKindOf("D:PORTS.LST"), 2);
   EXPECT_EQ(ListKindOf("I2C.LST"), 7);
-  EXPECT_EQ(ListKindOf("biblio.lst"), kListBiblio);
+  EXPECT_EQ(ListKindOf("biblio.lst"), ListKind::Biblio);
   EXPECT_EQ(ListKindOf("INTERRUP.TXT"), 0);
   EXPECT_EQ(ListKindOf("INTERRUP.LST.BAK"), 0);
   EXPECT_EQ(ListKindOf("INTERRUP.LST\\"), -1);

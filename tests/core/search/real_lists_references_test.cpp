@@ -4,11 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <unordered_map>
 
@@ -19,34 +16,13 @@
 #include "core/search/follow_reference.h"
 #include "core/search/locate_topic.h"
 #include "core/support/recording_messages.h"
+#include "core/support/scanned_list.h"
 
 namespace qorl {
 namespace {
 
-// A list file scanned by the list scanner, with its bytes kept for the topics' text.
-struct ScannedList {
-  std::string bytes;
-  TopicTable table;
-
-  std::string_view topicBytes(TopicNumber n) const {
-    const TopicRecord& r = table.record(n);
-    return std::string_view(bytes).substr(
-        std::min(static_cast<std::size_t>(r.offset), bytes.size()),
-        static_cast<std::size_t>(r.length));
-  }
-};
-
-bool ScanList(const std::string& path, ScannedList& out) {
-  std::ifstream in(path, std::ios::binary);
-  out.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  in.clear();
-  in.seekg(0);
-  ScanOptions options;
-  options.fileSize = static_cast<std::int64_t>(out.bytes.size());
-  options.listFileName = std::filesystem::path(path).filename().string();
-  NullBusyIndicator busy;
-  return in && ScanTopics(in, options, out.table, busy) == ScanStatus::Ok;
-}
+using test::ScanList;
+using test::ScannedList;
 
 struct ListCase {
   const char* name;

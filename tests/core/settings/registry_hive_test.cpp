@@ -14,6 +14,8 @@ namespace qorl {
 namespace {
 
 using settings_test::SettingsMessages;
+using settings_test::StoredValue;
+using settings_test::StoreValue;
 
 #ifndef _WIN32
 TEST(RegistryHive, StoresTypedValuesAndClearsOnlyItsOwnVersion) {
@@ -24,27 +26,6 @@ TEST(RegistryHive, StoresTypedValuesAndClearsOnlyItsOwnVersion) {
 constexpr std::int32_t kMajor = 9902;
 constexpr std::int32_t kSibling = 9903;
 
-std::optional<HiveValue> Get(SettingsHive& hive, const std::string& key, const std::string& name) {
-  SettingsMessages quiet;
-  hive.begin(quiet);
-  const auto k = hive.openKey(key);
-  auto value = k ? k->queryValue(name) : std::nullopt;
-  std::string failure;
-  hive.finish(failure);
-  return value;
-}
-
-void Put(SettingsHive& hive, const std::string& key, const std::string& name,
-         const HiveValue& value) {
-  SettingsMessages quiet;
-  hive.begin(quiet);
-  const auto k = hive.createKey(key);
-  ASSERT_NE(k, nullptr);
-  ASSERT_TRUE(k->setValue(name, value));
-  std::string failure;
-  ASSERT_TRUE(hive.finish(failure)) << failure;
-}
-
 TEST(RegistryHive, StoresTypedValuesAndClearsOnlyItsOwnVersion) {
   const std::unique_ptr<SettingsHive> hive = OpenUserHive();
   SettingsMessages messages;
@@ -52,7 +33,7 @@ TEST(RegistryHive, StoresTypedValuesAndClearsOnlyItsOwnVersion) {
   const std::string config = SettingsKeyPath(kMajor) + "\\Config";
   const std::string layout = SettingsKeyPath(kMajor) + "\\Layout";
   const std::string sibling = SettingsKeyPath(kSibling) + "\\Config";
-  Put(*hive, sibling, "AskExit", HiveValue::dword(7));
+  StoreValue(*hive, sibling, "AskExit", HiveValue::dword(7));
 
   // Created on first save; read back as written, texts beyond ASCII included.
   ConfigRecord saved;
@@ -71,27 +52,27 @@ TEST(RegistryHive, StoresTypedValuesAndClearsOnlyItsOwnVersion) {
   EXPECT_EQ(loaded, saved);
   EXPECT_EQ(LoadWindowPlacement(*hive, kMajor, ScreenSize{1024, 768}, messages), window);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(Get(*hive, config, "AskExit"), HiveValue::dword(1));
-  EXPECT_EQ(Get(*hive, config, "DefStartupDir"), HiveValue::string(saved.DefStartupDir));
-  EXPECT_EQ(Get(*hive, layout, "TopicsHeightPerc")->type, HiveValueType::Binary);
+  EXPECT_EQ(StoredValue(*hive, config, "AskExit"), HiveValue::dword(1));
+  EXPECT_EQ(StoredValue(*hive, config, "DefStartupDir"), HiveValue::string(saved.DefStartupDir));
+  EXPECT_EQ(StoredValue(*hive, layout, "TopicsHeightPerc")->type, HiveValueType::Binary);
   // A text holding a zero comes back whole.
   const std::string withZero("find\0me", 7);
-  Put(*hive, layout, "Text", HiveValue::string(withZero));
-  EXPECT_EQ(Get(*hive, layout, "Text"), HiveValue::string(withZero));
+  StoreValue(*hive, layout, "Text", HiveValue::string(withZero));
+  EXPECT_EQ(StoredValue(*hive, layout, "Text"), HiveValue::string(withZero));
 
   // An expandable string is read as a string, without expansion; a wrong type is reported.
-  Put(*hive, config, "DefStartupList", HiveValue::expandString("%TEMP%\\A.LST"));
-  Put(*hive, config, "SingleClickView", HiveValue::string("1"));
+  StoreValue(*hive, config, "DefStartupList", HiveValue::expandString("%TEMP%\\A.LST"));
+  StoreValue(*hive, config, "SingleClickView", HiveValue::string("1"));
   LoadSettings(*hive, kMajor, values, loaded, messages);
   EXPECT_EQ(loaded.DefStartupList, "%TEMP%\\A.LST");
   EXPECT_EQ(messages.texts(), std::vector<std::string>{"Invalid data type for 'SingleClickView'"});
 
   // Clearing removes this version's key with its sub-keys and leaves the sibling alone.
   ClearSettings(*hive, kMajor, messages);
-  EXPECT_EQ(Get(*hive, config, "AskExit"), std::nullopt);
-  EXPECT_EQ(Get(*hive, sibling, "AskExit"), HiveValue::dword(7));
+  EXPECT_EQ(StoredValue(*hive, config, "AskExit"), std::nullopt);
+  EXPECT_EQ(StoredValue(*hive, sibling, "AskExit"), HiveValue::dword(7));
   ClearSettings(*hive, kSibling, messages);
-  EXPECT_EQ(Get(*hive, sibling, "AskExit"), std::nullopt);
+  EXPECT_EQ(StoredValue(*hive, sibling, "AskExit"), std::nullopt);
 }
 
 #endif  // _WIN32

@@ -15,9 +15,13 @@
 namespace qorl {
 namespace {
 
+using settings_test::ReadHive;
 using settings_test::RecordedMessage;
 using settings_test::SettingsMessages;
 using settings_test::SettingsTempFolder;
+using settings_test::StoredKeyExists;
+using settings_test::StoredValue;
+using settings_test::StoreValue;
 using settings_test::WriteWholeFile;
 
 constexpr ScreenSize kScreen{1024, 768};
@@ -43,42 +47,18 @@ std::string RectBytes(std::int32_t l, std::int32_t t, std::int32_t r, std::int32
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
-  // Stores values directly, as another run (or the user with an editor) would have.
   void Put(const std::string& key, const std::string& name, const HiveValue& value) {
-    SettingsMessages quiet;
-    hive.begin(quiet);
-    hive.createKey(key)->setValue(name, value);
-    std::string failure;
-    ASSERT_TRUE(hive.finish(failure)) << failure;
+    StoreValue(hive, key, name, value);
   }
-
   std::optional<HiveValue> Get(const std::string& key, const std::string& name) {
-    SettingsMessages quiet;
-    hive.begin(quiet);
-    auto k = hive.openKey(key);
-    std::optional<HiveValue> value = k ? k->queryValue(name) : std::nullopt;
-    std::string failure;
-    hive.finish(failure);
-    return value;
+    return StoredValue(hive, key, name);
   }
-
-  bool KeyExists(const std::string& key) {
-    SettingsMessages quiet;
-    hive.begin(quiet);
-    const bool exists = hive.openKey(key) != nullptr;
-    std::string failure;
-    hive.finish(failure);
-    return exists;
-  }
-
+  bool KeyExists(const std::string& key) { return StoredKeyExists(hive, key); }
   std::vector<std::string> ValueNames(const std::string& key) {
-    SettingsMessages quiet;
-    hive.begin(quiet);
-    auto k = hive.openKey(key);
-    auto names = k ? k->valueNames() : std::vector<std::string>{};
-    std::string failure;
-    hive.finish(failure);
-    return names;
+    return ReadHive(hive, [&](SettingsHive& h) {
+      const auto k = h.openKey(key);
+      return k ? k->valueNames() : std::vector<std::string>{};
+    });
   }
 
   SettingsTempFolder temp;
@@ -134,14 +114,14 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackInTheirOrderWithOneWrite) {
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(hive.writeCount(), 1u);
 
-  EXPECT_EQ(ValueNames(kLayout),
-            (std::vector<std::string>{
-                "WindowState", "BoundsRect", "ToolBarCategories.Width", "CoolBar.Bands[0].ID",
-                "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break",
-                "ToolBar.Visible", "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible",
-                "StatusBar.Visible", "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible",
-                "SearchPanel.Area", "SearchPanel.Size", "ReferencedByPanel.Visible",
-                "ReferencedByPanel.Area"}));
+  EXPECT_EQ(
+      ValueNames(kLayout),
+      (std::vector<std::string>{
+          "WindowState", "BoundsRect", "ToolBarCategories.Width", "CoolBar.Bands[0].ID",
+          "CoolBar.Bands[0].Break", "ToolBar.Width", "CoolBar.Bands[1].Break", "ToolBar.Visible",
+          "TopicsHeader.Visible", "PanelCurrentTopicHeader.Visible", "StatusBar.Visible",
+          "TopicsHeightPerc", "TopicsColWidth", "SearchPanel.Visible", "SearchPanel.Area",
+          "SearchPanel.Size", "ReferencedByPanel.Visible", "ReferencedByPanel.Area"}));
   EXPECT_EQ(ValueNames(kConfig),
             (std::vector<std::string>{
                 "DefStartupDir", "DefStartupList", "AskExit", "ShowPrintDialog", "SingleClickView",

@@ -8,11 +8,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/list/message_service.h"
+#include "core/settings/settings_hive.h"
 #include "core/support/temp_dir.h"
 
 namespace qorl::settings_test {
@@ -62,6 +64,42 @@ class SettingsMessages final : public MessageService {
   }
   std::vector<RecordedMessage> messages_;
 };
+
+// What read(hive) finds in an operation of its own on the hive, as another run would see it.
+template <typename Read>
+auto ReadHive(SettingsHive& hive, Read read) {
+  SettingsMessages quiet;
+  hive.begin(quiet);
+  auto found = read(hive);
+  std::string failure;
+  hive.finish(failure);
+  return found;
+}
+
+// The value name of key; none when either is missing.
+inline std::optional<HiveValue> StoredValue(SettingsHive& hive, const std::string& key,
+                                            const std::string& name) {
+  return ReadHive(hive, [&](SettingsHive& h) {
+    const auto k = h.openKey(key);
+    return k ? k->queryValue(name) : std::nullopt;
+  });
+}
+
+inline bool StoredKeyExists(SettingsHive& hive, const std::string& key) {
+  return ReadHive(hive, [&](SettingsHive& h) { return h.openKey(key) != nullptr; });
+}
+
+// Stores the value directly, as another run (or the user with an editor) would have.
+inline void StoreValue(SettingsHive& hive, const std::string& key, const std::string& name,
+                       const HiveValue& value) {
+  SettingsMessages quiet;
+  hive.begin(quiet);
+  const auto k = hive.createKey(key);
+  ASSERT_NE(k, nullptr);
+  ASSERT_TRUE(k->setValue(name, value));
+  std::string failure;
+  ASSERT_TRUE(hive.finish(failure)) << failure;
+}
 
 inline void WriteWholeFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

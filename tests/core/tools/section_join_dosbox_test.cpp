@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "core/list/file_stamp.h"
-#include "core/support/dos_stamp_probe.h"
+#include "core/support/dos_probe.h"
 #include "core/support/temp_dir.h"
 #include "core/tools/dos_runner.h"
 #include "core/tools/section_join.h"
