@@ -3,26 +3,29 @@
 
 namespace qorl::gui {
 
+namespace {
+
+// Each browsing option beside the configuration value that holds it, in one list for both ways.
+template <typename Config, typename Options, typename Pair>
+void ForEachBrowseOption(Config& config, Options& options, Pair pair) {
+  pair(config.SingleClickView, options.singleClickView);
+  pair(config.DoubleClickZoom, options.doubleClickZoom);
+  pair(config.OnlyParseLST, options.onlyParseLst);
+  pair(config.TopicFormatting, options.topicFormatting);
+  pair(config.EnabledSeeAlsoMenu, options.enabledSeeAlsoMenu);
+  pair(config.FollowAllReferences, options.followAllReferences);
+  pair(config.DontUseIndexFile, options.policy.dontUseIndexFile);
+  pair(config.LoadTopicsDirect, options.policy.loadTopicsDirect);
+}
+
+}  // namespace
+
 void ApplyBrowseOptions(const ConfigRecord& config, BrowseOptions& options) {
-  options.singleClickView = config.SingleClickView;
-  options.doubleClickZoom = config.DoubleClickZoom;
-  options.onlyParseLst = config.OnlyParseLST;
-  options.topicFormatting = config.TopicFormatting;
-  options.enabledSeeAlsoMenu = config.EnabledSeeAlsoMenu;
-  options.followAllReferences = config.FollowAllReferences;
-  options.policy.dontUseIndexFile = config.DontUseIndexFile;
-  options.policy.loadTopicsDirect = config.LoadTopicsDirect;
+  ForEachBrowseOption(config, options, [](const bool& stored, bool& option) { option = stored; });
 }
 
 void StoreBrowseOptions(const BrowseOptions& options, ConfigRecord& config) {
-  config.SingleClickView = options.singleClickView;
-  config.DoubleClickZoom = options.doubleClickZoom;
-  config.OnlyParseLST = options.onlyParseLst;
-  config.TopicFormatting = options.topicFormatting;
-  config.EnabledSeeAlsoMenu = options.enabledSeeAlsoMenu;
-  config.FollowAllReferences = options.followAllReferences;
-  config.DontUseIndexFile = options.policy.dontUseIndexFile;
-  config.LoadTopicsDirect = options.policy.loadTopicsDirect;
+  ForEachBrowseOption(config, options, [](bool& stored, const bool& option) { stored = option; });
 }
 
 }  // namespace qorl::gui

@@ -4,10 +4,34 @@
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <optional>
 
 #include "gui/window/command_actions.h"
 
 namespace qorl::gui {
+
+namespace {
+
+// The buttons after Open List, in order; an empty entry is a separator.
+constexpr std::optional<Command> kCommandButtons[] = {Command::FileSave,
+                                                      Command::FilePrint,
+                                                      std::nullopt,
+                                                      Command::EditCopy,
+                                                      Command::EditSelectAll,
+                                                      std::nullopt,
+                                                      Command::SearchFind,
+                                                      Command::SearchSearchAgain,
+                                                      Command::SearchAllTopics,
+                                                      Command::SearchGoToTopic,
+                                                      std::nullopt,
+                                                      Command::OptionsZoomTopic,
+                                                      std::nullopt,
+                                                      Command::ViewPrev,
+                                                      Command::ViewNext,
+                                                      Command::ViewBack,
+                                                      Command::ViewForward};
+
+}  // namespace
 
 CommandToolBar BuildCommandToolBar(QWidget* window, const CommandActions& actions) {
   CommandToolBar result;
@@ -26,23 +50,12 @@ CommandToolBar BuildCommandToolBar(QWidget* window, const CommandActions& action
   // again would re-add the action and make the button forget both its action and its menu.
   openListButton->setDefaultAction(actions.openListMenu);
   bar->addWidget(openListButton);
-  bar->addAction(actions[Command::FileSave]);
-  bar->addAction(actions[Command::FilePrint]);
-  bar->addSeparator();
-  bar->addAction(actions[Command::EditCopy]);
-  bar->addAction(actions[Command::EditSelectAll]);
-  bar->addSeparator();
-  bar->addAction(actions[Command::SearchFind]);
-  bar->addAction(actions[Command::SearchSearchAgain]);
-  bar->addAction(actions[Command::SearchAllTopics]);
-  bar->addAction(actions[Command::SearchGoToTopic]);
-  bar->addSeparator();
-  bar->addAction(actions[Command::OptionsZoomTopic]);
-  bar->addSeparator();
-  bar->addAction(actions[Command::ViewPrev]);
-  bar->addAction(actions[Command::ViewNext]);
-  bar->addAction(actions[Command::ViewBack]);
-  bar->addAction(actions[Command::ViewForward]);
+  for (const std::optional<Command>& button : kCommandButtons) {
+    if (button)
+      bar->addAction(actions[*button]);
+    else
+      bar->addSeparator();
+  }
   return result;
 }
 
