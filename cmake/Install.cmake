@@ -90,16 +90,18 @@ see-also links and follows them, searches, saves, prints and copies
 topics.
 
 The package also holds qorl, a terminal front end over the same library.")
-set(CPACK_GENERATOR DEB)
-# The package is installed under /usr through DESTDIR, so that files written at install time
-# (qorlview(1)) name /usr and not the staging folder; it holds the plain install and the
-# Debian changelog.
-set(CPACK_SET_DESTDIR ON)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_INSTALL_PREFIX /usr)
-set(CPACK_COMPONENTS_ALL Unspecified debian)
-set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
-set(CPACK_DEB_COMPONENT_INSTALL ON)
+if(NOT WIN32)
+  set(CPACK_GENERATOR DEB)
+  # The package is installed under /usr through DESTDIR, so that files written at install time
+  # (qorlview(1)) name /usr and not the staging folder; it holds the plain install and the
+  # Debian changelog.
+  set(CPACK_SET_DESTDIR ON)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_INSTALL_PREFIX /usr)
+  set(CPACK_COMPONENTS_ALL Unspecified debian)
+  set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+  set(CPACK_DEB_COMPONENT_INSTALL ON)
+endif()
 if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
   message(STATUS "cpack packages this ${CMAKE_BUILD_TYPE} tree; scripts/package_deb.sh "
                  "builds the release package")

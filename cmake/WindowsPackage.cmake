@@ -37,8 +37,6 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_INSTALLED_ICON_NAME qorlview.exe)
 set(CPACK_NSIS_MUI_ICON ${CMAKE_SOURCE_DIR}/packaging/com.halvex.QorlViewer.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_SOURCE_DIR}/packaging/com.halvex.QorlViewer.ico)
-set(CPACK_NSIS_URL_INFO_ABOUT https://halvex.com/qorl-viewer)
-set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 
 # CMake's installer script asks for administrator rights and installs for all users. Derived
